@@ -1,0 +1,11 @@
+#pragma once
+
+// Dynamic libraries over the system loader. A bare name is looked for in the folder the program
+// was loaded from first, then on the system loader's own path; never in the current directory or
+// on PATH. A name with a '/' is used as given.
+
+#include "platform/WinTypes.h"
+
+HMODULE LoadLibraryA(LPCSTR lpLibFileName);
+FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
+BOOL FreeLibrary(HMODULE hLibModule);

@@ -1,0 +1,50 @@
+#pragma once
+
+// The registry operations the program uses, over one hive file in the REGEDIT4 text format.
+//
+// The hive is the file named by the environment variable VORN_REGISTRY when it is set and not
+// empty, otherwise $XDG_CONFIG_HOME/vorn/registry.reg (~/.config/vorn/registry.reg when
+// XDG_CONFIG_HOME is unset). It holds HKEY_LOCAL_MACHINE.
+//
+// Contracts:
+// - Key paths and value names match without regard to ASCII letter case.
+// - RegOpenKeyExA opens an existing key and never creates one; an absent key gives
+//   ERROR_FILE_NOT_FOUND and a null handle. KEY_WRITE on a hive that cannot be written gives
+//   ERROR_ACCESS_DENIED.
+// - RegQueryValueExA returns the exact stored bytes and type. A value larger than the buffer gives
+//   ERROR_MORE_DATA with the needed size; the buffer is then not touched.
+// - RegSetValueExA through a handle opened without KEY_WRITE gives ERROR_ACCESS_DENIED. Every
+//   write replaces the hive file atomically under an advisory lock; what it does not set survives.
+// - A hive that cannot be parsed reads as holding no keys and is never overwritten.
+
+#include "platform/WinTypes.h"
+
+struct HKEY__;
+using HKEY = HKEY__*;
+using PHKEY = HKEY*;
+using REGSAM = DWORD;
+
+extern const HKEY HKEY_LOCAL_MACHINE;
+
+inline constexpr REGSAM KEY_READ = 0x20019;
+inline constexpr REGSAM KEY_WRITE = 0x20006;
+
+inline constexpr DWORD REG_NONE = 0;
+inline constexpr DWORD REG_SZ = 1;
+inline constexpr DWORD REG_BINARY = 3;
+inline constexpr DWORD REG_DWORD = 4;
+
+inline constexpr LONG ERROR_SUCCESS = 0;
+inline constexpr LONG ERROR_FILE_NOT_FOUND = 2;
+inline constexpr LONG ERROR_ACCESS_DENIED = 5;
+inline constexpr LONG ERROR_INVALID_HANDLE = 6;
+inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
+inline constexpr LONG ERROR_MORE_DATA = 234;
+
+LONG RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired,
+                   PHKEY phkResult);
+LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                      LPBYTE lpData, LPDWORD lpcbData);
+LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
+                    const BYTE* lpData, DWORD cbData);
+LONG RegCloseKey(HKEY hKey);
