@@ -16,6 +16,22 @@
 // - RegSetValueExA through a handle opened without KEY_WRITE gives ERROR_ACCESS_DENIED. Every
 //   write replaces the hive file atomically under an advisory lock; what it does not set survives.
 // - A hive that cannot be parsed reads as holding no keys and is never overwritten.
+//
+// Details of this implementation:
+// - Every call reads the file afresh, so that what another process wrote is seen. Opening checks
+//   that the key exists at that moment; a key that is only the parent of a listed key exists too.
+// - A handle is an entry in a table of open keys: a closed or unknown handle gives
+//   ERROR_INVALID_HANDLE. Keys may be opened relative to an open key. HKEY_LOCAL_MACHINE is
+//   always open and may be closed without effect.
+// - Querying needs an open with KEY_READ and setting one with KEY_WRITE; otherwise
+//   ERROR_ACCESS_DENIED. A null or empty value name is the unnamed value.
+// - Querying an absent value gives ERROR_FILE_NOT_FOUND and leaves the size as it was. A null data
+//   pointer with a size pointer asks for the size. The type is reported also with
+//   ERROR_MORE_DATA. A string stored without its terminating zero is returned as stored; one zero
+//   is written past it, uncounted, only when the buffer has room for it.
+// - A set that cannot be written for any other reason (a full disk, say) gives
+//   ERROR_ACCESS_DENIED and leaves the file as it was; a value that would make the file larger
+//   than 16 MiB gives ERROR_INVALID_PARAMETER.
 
 #include "platform/WinTypes.h"
 
@@ -41,10 +57,9 @@ inline constexpr LONG ERROR_INVALID_HANDLE = 6;
 inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
 inline constexpr LONG ERROR_MORE_DATA = 234;
 
-LONG RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired,
-                   PHKEY phkResult);
+LONG RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired, PHKEY phkResult);
 LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
                       LPBYTE lpData, LPDWORD lpcbData);
-LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
-                    const BYTE* lpData, DWORD cbData);
+LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData,
+                    DWORD cbData);
 LONG RegCloseKey(HKEY hKey);
