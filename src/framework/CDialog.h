@@ -36,8 +36,12 @@ public:
 
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
+    // Commands that the dialog's tables do not bind go on to the application object.
+    BOOL OnCmdMsg(UINT id, UINT code) override;
+
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     UINT m_nIDHelp;
     CWnd* m_pParentWnd;

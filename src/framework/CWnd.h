@@ -9,6 +9,8 @@
 #include "framework/UiConstants.h"
 #include "framework/UiTypes.h"
 
+#include <cstdint>
+
 namespace vorn::fw {
 class WindowAccess;
 }
@@ -92,4 +94,5 @@ private:
         LPARAM lParam;
     };
     CurrentMessage m_current{0, 0, 0};
+    std::uint64_t m_serial; // tells whether a handler deleted this object
 };
