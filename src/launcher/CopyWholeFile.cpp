@@ -1,6 +1,5 @@
 #include "launcher/CopyWholeFile.h"
 
-#include "launcher/FileDescriptor.h"
 #include "launcher/ReplacementFile.h"
 #include "launcher/WholeFile.h"
 
@@ -11,6 +10,7 @@
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -41,15 +41,13 @@ bool hasWriteBits(mode_t mode) {
     return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
-// Whether the existing destination may be replaced: a regular file that can be opened for
-// writing and has a write permission bit (root can open anything, but a file nobody may write is
-// read-only to the player all the same). Never a folder, FIFO or device.
+// Whether the existing destination may be replaced: a regular file that we may write (checked
+// without opening it, which would tell file watchers it was written) and that has a write
+// permission bit (root may write anything, but a file nobody may write is read-only to the player
+// all the same). Never a folder, FIFO or device.
 bool mayReplace(const std::filesystem::path& file, const struct stat& status) {
-    if (!S_ISREG(status.st_mode) || !hasWriteBits(status.st_mode)) {
-        return false;
-    }
-    FileDescriptor probe(::open(file.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    return static_cast<bool>(probe);
+    return S_ISREG(status.st_mode) && hasWriteBits(status.st_mode) &&
+           ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 // Whether a file may be created in folder; the write bits are checked for root's sake.

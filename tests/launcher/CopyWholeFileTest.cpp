@@ -48,8 +48,13 @@ std::set<std::string> namesIn(const fs::path& folder) {
     return names;
 }
 
+// The content of a file, also of one whose permission bits a case took away; nothing when absent.
 std::optional<std::string> contentOf(const fs::path& file) {
-    return fs::exists(file) ? std::optional(readFile(file)) : std::nullopt;
+    if (!fs::exists(file)) {
+        return std::nullopt;
+    }
+    fs::permissions(file, fs::perms::owner_read, fs::perm_options::add);
+    return readFile(file);
 }
 
 mode_t modeOf(const fs::path& file) {
@@ -283,6 +288,18 @@ TEST(CopyWholeFile, EndsWithTheSourceBytesOrTheOldOnes) {
     }
 }
 
+TEST(CopyWholeFile, RelativePathsAreTakenFromTheCurrentFolder) {
+    TempDir dir;
+    writeFile(dir / "default.txt", keyboard);
+    writeFile(dir / "key.txt", oldKeys);
+    {
+        vorntest::CurrentDir inDir(dir.path());
+        CopyWholeFile("default.txt", "key.txt");
+    }
+    EXPECT_EQ(readFile(dir / "key.txt"), keyboard);
+    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"default.txt", "key.txt"}));
+}
+
 TEST(CopyWholeFile, SymbolicLinkStaysALink) {
     TempDir dir;
     writeFile(dir / "default.txt", keyboard);
@@ -319,8 +336,8 @@ TEST(CopyWholeFile, KeepsPermissionBitsAndOwnerOfTheDestination) {
         CopyWholeFile((dir / "default.txt").string(), (dir / "key.txt").string());
         ::umask(previous);
 
-        EXPECT_EQ(contentOf(dir / "key.txt"), keyboard);
         EXPECT_EQ(modeOf(dir / "key.txt"), c.expected);
+        EXPECT_EQ(readFile(dir / "key.txt"), keyboard);
     }
 
     if (::geteuid() != 0) {
