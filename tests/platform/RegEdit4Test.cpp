@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -264,6 +265,29 @@ TEST(RegEdit4, ReadsAHugeFileOfKeysAndDeletions) {
     EXPECT_EQ(keys.front().path, "K\\1");
     EXPECT_TRUE(keys.front().values.empty());
     EXPECT_EQ(keys.back().values.size(), static_cast<std::size_t>(count));
+}
+
+} // namespace
+
+namespace {
+
+// The fuzz corpus seeds say in their names whether they read; keep them honest.
+TEST(RegEdit4, ReadsTheFuzzSeedsAsTheirNamesSay) {
+    int seeds = 0;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(VORN_TEST_DATA_DIR) + "/fuzz/hive")) {
+        const std::string name = entry.path().filename().string();
+        Hive hive;
+        const bool reads = !RegEdit4::parse(vorntest::readFile(entry.path()), hive);
+        if (name.starts_with("valid-")) {
+            EXPECT_TRUE(reads) << name;
+            ++seeds;
+        } else if (name.starts_with("broken-")) {
+            EXPECT_FALSE(reads) << name;
+            ++seeds;
+        }
+    }
+    EXPECT_GE(seeds, 12);
 }
 
 } // namespace
