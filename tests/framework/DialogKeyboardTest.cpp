@@ -50,9 +50,12 @@ TEST_F(DialogKeyboardTest, FocusStartsOnTheFirstTabStopWhenInitialisationSaysSo)
 
     CRecordingDlg other(IDD_KEYS);
     other.initResult = FALSE;
-    other.onInit = [](CRecordingDlg& self) { SetFocus(GetDlgItem(self.m_hWnd, IDC_DELTA)); };
+    other.onInit = [](CRecordingDlg& self) {
+        SetFocus(GetDlgItem(self.m_hWnd, IDC_DELTA));
+    };
     ASSERT_TRUE(other.Create(IDD_KEYS));
-    EXPECT_EQ(GetDlgCtrlID(HandleFromWidget(WidgetFromHandle(other.m_hWnd)->focusWidget())), IDC_DELTA);
+    EXPECT_EQ(GetDlgCtrlID(HandleFromWidget(WidgetFromHandle(other.m_hWnd)->focusWidget())),
+              IDC_DELTA);
 }
 
 TEST_F(DialogKeyboardTest, EnterSendsTheFocusedPushButtonElseTheDefaultOne) {
@@ -61,12 +64,10 @@ TEST_F(DialogKeyboardTest, EnterSendsTheFocusedPushButtonElseTheDefaultOne) {
         int expected;
     };
     const Case cases[] = {
-        {IDC_ALPHA, IDC_ALPHA}, // the default button itself
-        {IDC_BETA, IDC_BETA},   // another push button: that one
-        {IDC_DELTA, IDC_DELTA},
-        {IDC_CHECK, IDC_ALPHA}, // no push button: the default one
-        {IDC_LIST, IDC_ALPHA},
-        {IDC_RED, IDC_ALPHA},
+        {IDC_ALPHA, IDC_ALPHA},                         // the default button itself
+        {IDC_BETA, IDC_BETA},                           // another push button: that one
+        {IDC_DELTA, IDC_DELTA}, {IDC_CHECK, IDC_ALPHA}, // no push button: the default one
+        {IDC_LIST, IDC_ALPHA},  {IDC_RED, IDC_ALPHA},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.focused);
@@ -166,8 +167,8 @@ TEST_F(DialogKeyboardTest, MnemonicToggleAnAutoCheckBoxAndCheckAnAutoRadioButton
 
 TEST_F(DialogKeyboardTest, TabAndShiftTabMoveAlongTheTabStopsInTemplateOrder) {
     // Disabled "&Gamma" and the static text and group box are no tab stops.
-    const std::vector<int> order = {IDC_ALPHA, IDC_BETA, IDC_CHECK, IDC_RED,   IDC_GREEN, IDC_BLUE,
-                                    IDC_SMALL, IDC_LARGE, IDC_LIST, IDC_DELTA, IDCANCEL};
+    const std::vector<int> order = {IDC_ALPHA, IDC_BETA,  IDC_CHECK, IDC_RED,   IDC_GREEN, IDC_BLUE,
+                                    IDC_SMALL, IDC_LARGE, IDC_LIST,  IDC_DELTA, IDCANCEL};
     std::vector<int> forward = {focusId()};
     for (std::size_t i = 0; i < order.size(); ++i) {
         press(Qt::Key_Tab);
@@ -313,8 +314,8 @@ TEST_F(DialogKeyboardTest, PlainDialogProceduresGetEscapeButNoHelp) {
             clickButton(again, "OK");
         });
     });
-    INT_PTR result = DialogBoxParamA(TestModule(), MAKEINTRESOURCE(IDD_PLAIN), nullptr,
-                                     PlainDialogProc, 0);
+    INT_PTR result =
+        DialogBoxParamA(TestModule(), MAKEINTRESOURCE(IDD_PLAIN), nullptr, PlainDialogProc, 0);
     EXPECT_EQ(result, 1);
     EXPECT_EQ(g_plainCommands, (std::vector<int>{IDCANCEL, IDC_BETA, IDCANCEL, IDC_BETA, IDOK}));
     EXPECT_EQ(TestApp().helpCount, 0);

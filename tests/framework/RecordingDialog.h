@@ -14,16 +14,17 @@ namespace vorn::test {
 
 class CRecordingDlg : public CDialog {
 public:
-    explicit CRecordingDlg(UINT templateId, CWnd* parent = nullptr, std::vector<std::string>* log = nullptr)
+    explicit CRecordingDlg(UINT templateId, CWnd* parent = nullptr,
+                           std::vector<std::string>* log = nullptr)
         : CDialog(templateId, parent), m_log(log) {}
 
     std::string name;                          // in the log
     std::vector<std::pair<int, int>> commands; // (control id, notification code), in order
     int okCount = 0;
     int cancelCount = 0;
-    bool cancelEnds = true;         // whether OnCancel ends the dialog as CDialog's does
-    BOOL initResult = TRUE;         // what OnInitDialog answers
-    bool deleteOnDestroy = false;   // PostNcDestroy deletes the object
+    bool cancelEnds = true;       // whether OnCancel ends the dialog as CDialog's does
+    BOOL initResult = TRUE;       // what OnInitDialog answers
+    bool deleteOnDestroy = false; // PostNcDestroy deletes the object
     std::function<void(CRecordingDlg&)> onInit;
     std::function<void(CRecordingDlg&, int id, int code)> onCommand; // runs before the map
 

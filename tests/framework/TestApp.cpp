@@ -3,13 +3,15 @@
 namespace vorn::test {
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
-    ON_COMMAND(ID_HELP, OnTestHelp)
+ON_COMMAND(ID_HELP, OnTestHelp)
 END_MESSAGE_MAP()
 
 namespace {
 CTestApp theApp;
 }
 
-CTestApp& TestApp() { return theApp; }
+CTestApp& TestApp() {
+    return theApp;
+}
 
 } // namespace vorn::test

@@ -101,14 +101,14 @@ void whenModal(const QString& caption, std::function<void(QWidget*)> action,
 
 void whenShown(const QString& caption, std::function<void(QWidget*)> action,
                std::chrono::milliseconds timeout) {
-    poll(
-        "window \"" + caption + "\"", [caption] { return findWindow(caption); }, std::move(action),
-        timeout, {});
+    poll("window \"" + caption + "\"", [caption] { return findWindow(caption); }, std::move(action),
+         timeout, {});
 }
 
 void answerModal(const QString& caption, const QString& buttonText,
                  std::chrono::milliseconds timeout) {
-    whenModal(caption, [buttonText](QWidget* window) { clickButton(window, buttonText); }, timeout);
+    whenModal(
+        caption, [buttonText](QWidget* window) { clickButton(window, buttonText); }, timeout);
 }
 
 void clickButton(QWidget* dialog, const QString& text) {
@@ -130,9 +130,13 @@ void pressKey(QWidget* dialog, int key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
 }
 
-QWidget* control(HWND dialog, int id) { return vorn::fw::WidgetFromHandle(GetDlgItem(dialog, id)); }
+QWidget* control(HWND dialog, int id) {
+    return vorn::fw::WidgetFromHandle(GetDlgItem(dialog, id));
+}
 
-QWidget* control(QWidget* dialog, int id) { return control(vorn::fw::HandleFromWidget(dialog), id); }
+QWidget* control(QWidget* dialog, int id) {
+    return control(vorn::fw::HandleFromWidget(dialog), id);
+}
 
 QWidget* findWindow(const QString& caption) {
     const QWidgetList windows = QApplication::topLevelWidgets();

@@ -13,7 +13,9 @@ std::vector<std::pair<QTimer*, QString>>& actions() {
 }
 } // namespace
 
-void PendingActions::add(QTimer* timer, const QString& what) { actions().emplace_back(timer, what); }
+void PendingActions::add(QTimer* timer, const QString& what) {
+    actions().emplace_back(timer, what);
+}
 
 void PendingActions::remove(QTimer* timer) {
     auto& list = actions();
