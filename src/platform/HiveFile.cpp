@@ -2,7 +2,9 @@
 
 #include "platform/RegEdit4.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
