@@ -2,6 +2,7 @@
 // nothing else is left in the folder.
 
 #include "launcher/CopyWholeFile.h"
+#include "launcher/ReplacementFile.h"
 #include "platform/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -416,6 +417,33 @@ TEST(CopyWholeFile, FileSizeLimitLeavesTheOldDestination) {
     ASSERT_EQ(code, 0);
     EXPECT_EQ(readFile(dir / "glide2x.dll"), "old library");
     EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"glide2x.dll", "glide2x.voo"}));
+}
+
+// The copy does not begin a file larger than the file-size limit, so the write that the limit
+// cuts short is tried on the replacement file itself.
+TEST(ReplacementFile, WriteCutShortLeavesTheTargetAndNoTemporaryFile) {
+    TempDir dir;
+    writeFile(dir / "glide2x.dll", "old library");
+    const std::string bytes(64 * 1024, 'v');
+
+    int code = inChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit {
+            4096, 4096
+        };
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+            return 2;
+        }
+        ReplacementFile replacement(dir / "glide2x.dll");
+        if (!replacement.ok()) {
+            return 3;
+        }
+        return replacement.writeAll(bytes.data(), bytes.size()) ? 4 : 0;
+    });
+
+    EXPECT_EQ(code, 0) << "the cut-short write must be reported";
+    EXPECT_EQ(readFile(dir / "glide2x.dll"), "old library");
+    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"glide2x.dll"});
 }
 
 TEST(CopyWholeFile, FullDiskLeavesTheOldDestination) {
