@@ -142,7 +142,7 @@ TEST_F(DialogKeyboardTest, MnemonicsClickButtonsAndMoveTheFocusFromLabels) {
         {Qt::Key_B, Qt::AltModifier, IDC_LIST, {cmd(IDC_BETA)}, IDC_BETA},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(QTest::toString(QKeySequence(c.key | c.modifiers)));
+        SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString());
         focus(c.focusedBefore);
         dlg->commands.clear();
         press(c.key, c.modifiers);

@@ -30,10 +30,12 @@ public:
 
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
-        if (onInit) {
-            onInit(*this);
+        // Copies: the reaction may destroy the dialog and delete this object.
+        BOOL result = initResult;
+        if (auto reaction = onInit) {
+            reaction(*this);
         }
-        return initResult;
+        return result;
     }
     void OnOK() override {
         ++okCount;
@@ -60,7 +62,9 @@ protected:
         commands.emplace_back(LOWORD(wParam), HIWORD(wParam));
         if (onCommand) {
             HWND self = m_hWnd;
-            onCommand(*this, LOWORD(wParam), HIWORD(wParam));
+            // A copy: the reaction may delete this object, and with it the member.
+            auto reaction = onCommand;
+            reaction(*this, LOWORD(wParam), HIWORD(wParam));
             if (!IsWindow(self)) {
                 return TRUE; // the reaction destroyed the dialog (and maybe this object)
             }
