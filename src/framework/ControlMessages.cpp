@@ -45,14 +45,14 @@ LRESULT listMessage(ListBoxControl& list, UINT message, WPARAM wParam, LPARAM lP
     case LB_GETCURSEL:
         return list.currentSelection();
     case LB_SETCURSEL: {
-        int result = list.setSelection(index);
+        int result = list.selectRow(index);
         return index == -1 ? LB_ERR : result;
     }
     case LB_FINDSTRING:
     case LB_SELECTSTRING: {
         int row = list.findPrefix(index, toQt(reinterpret_cast<LPCSTR>(lParam)));
         if (row >= 0 && message == LB_SELECTSTRING) {
-            list.setSelection(row);
+            list.selectRow(row);
         }
         return row >= 0 ? row : LB_ERR;
     }

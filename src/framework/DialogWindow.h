@@ -104,7 +104,6 @@ private:
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
     bool m_painting = false;
-    const QEvent* m_lastKey = nullptr;
     ModalState m_modal;
     DialogKeyboard m_keyboard;
 };

@@ -67,7 +67,7 @@ int ListBoxControl::currentSelection() const {
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
-int ListBoxControl::setSelection(int index) {
+int ListBoxControl::selectRow(int index) {
     ++m_silent;
     int result = -1;
     if (index >= 0 && index < count()) {

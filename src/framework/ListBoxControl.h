@@ -21,7 +21,7 @@ public:
     // The program's operations; none of them notifies.
     int addString(const QString& text);
     int currentSelection() const; // -1 when nothing is selected
-    int setSelection(int index);  // -1 clears; returns the index, or -1 for one out of range
+    int selectRow(int index);     // -1 clears; returns the index, or -1 for one out of range
     // The first item after startAfter (-1: from the top, wrapping) whose text begins with
     // prefix, letter case ignored; -1 when none does.
     int findPrefix(int startAfter, const QString& prefix) const;
