@@ -209,6 +209,22 @@ TEST_F(RequirementScreensTest, EnterOnTheIntroductionScreenLeavesTheScreens) {
     EXPECT_EQ(vorn::test::takeSeenModals(), QStringList({"Vorn (TM) Mirefall"}));
 }
 
+TEST_F(RequirementScreensTest, EnterPressesTheFocusedButtonRatherThanOk) {
+    vorn::test::whenModal("Vorn (TM) Mirefall", [](QWidget* screen) {
+        vorn::test::whenModal("Required", [](QWidget* required) {
+            vorn::test::whenModal("Vorn (TM) Mirefall",
+                                  [](QWidget* again) { vorn::test::clickButton(again, "OK"); });
+            vorn::test::pressKey(required, Qt::Key_Return);
+        });
+        vorn::test::waitFor([] { return GetFocus() != nullptr; }); // the window is active
+        vorn::test::pressKey(screen, Qt::Key_Tab);
+        vorn::test::pressKey(screen, Qt::Key_Return);
+    });
+    ShowRequirementScreens();
+    EXPECT_EQ(vorn::test::takeSeenModals(),
+              QStringList({"Vorn (TM) Mirefall", "Required", "Vorn (TM) Mirefall"}));
+}
+
 // A module that holds the introduction screen but not the detail screens.
 const DialogTemplate kIntroOnlyDialogs[] = {res::kSpecificationScreen};
 

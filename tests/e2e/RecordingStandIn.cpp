@@ -3,8 +3,8 @@
 // its arguments, its working directory and its process id. The record appears whole (written
 // beside it, then renamed), so a test may wait for it to exist and then read it.
 //
-// With VORN_STANDIN_HOLD set it then stays alive until <VORN_STANDIN_RECORDS>/release exists, so
-// a test can check that its starter did not wait for it.
+// With VORN_STANDIN_HOLD set it then stays alive until <VORN_STANDIN_RECORDS>/release exists (or
+// the folder is gone), so a test can check that its starter did not wait for it.
 
 #include <chrono>
 #include <cstdlib>
@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
     if (std::getenv("VORN_STANDIN_HOLD") != nullptr) {
         const fs::path release = fs::path(records) / "release";
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-        while (!fs::exists(release) && std::chrono::steady_clock::now() < deadline)
+        while (!fs::exists(release) && fs::exists(records) &&
+               std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return 0;
