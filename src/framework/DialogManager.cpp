@@ -92,8 +92,9 @@ HWND DialogManager::create(const DialogTemplate& dialogTemplate, HINSTANCE modul
     if (registry().find(handle) == nullptr) {
         return nullptr;
     }
-    if (focusFirst != 0 && first != nullptr) {
-        window->setPendingFocus(first);
+    // The first tab stop as it is now: initialisation may have disabled or hidden controls.
+    if (focusFirst != 0) {
+        window->setPendingFocus(window->firstTabStop());
     }
     return handle;
 }

@@ -56,6 +56,13 @@ TEST_F(DialogKeyboardTest, FocusStartsOnTheFirstTabStopWhenInitialisationSaysSo)
     ASSERT_TRUE(other.Create(IDD_KEYS));
     EXPECT_EQ(GetDlgCtrlID(HandleFromWidget(WidgetFromHandle(other.m_hWnd)->focusWidget())),
               IDC_DELTA);
+
+    // The first tab stop once initialisation is over, as the launcher disables some buttons.
+    CRecordingDlg third(IDD_KEYS);
+    third.onInit = [](CRecordingDlg& self) { self.GetDlgItem(IDC_ALPHA)->EnableWindow(FALSE); };
+    ASSERT_TRUE(third.Create(IDD_KEYS));
+    EXPECT_EQ(GetDlgCtrlID(HandleFromWidget(WidgetFromHandle(third.m_hWnd)->focusWidget())),
+              IDC_BETA);
 }
 
 TEST_F(DialogKeyboardTest, EnterSendsTheFocusedPushButtonElseTheDefaultOne) {
