@@ -91,6 +91,9 @@ struct ButtonStates {
 };
 
 ButtonStates StatesOf(HWND hDlg) {
+    // The window system activates a new window a little after showing it; the focus is settled
+    // then.
+    vorn::test::waitFor([] { return GetFocus() != nullptr; });
     auto enabled = [&](int id) {
         return IsWindowEnabled(GetDlgItem(hDlg, id)) != FALSE;
     };
@@ -257,7 +260,8 @@ TEST_P(DetectionTest, InstalledOnlyWhenTheGameIsInTheStoredDirectory) {
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(dlg.m_bInstalled, c.installed);
     EXPECT_TRUE(states == (c.installed ? kInstalledStates : kNotInstalledStates))
-        << "button 1001 reads " << states.installPlayText;
+        << "button 1001 reads " << states.installPlayText << ", focus on it "
+        << states.focusOnInstallPlay;
     const std::string expectedDir = c.expectedDir == DetectionCase::Stored ? folder.string()
                                     : c.expectedDir == DetectionCase::Abcd ? "ABCD"
                                                                            : "";
