@@ -1,7 +1,7 @@
 # Shared by scripts/run and scripts/test: installs the Debian packages the project needs.
 # shellcheck shell=bash
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra)
 TEST_PACKAGES=(libgtest-dev libgmock-dev clang libclang-rt-14-dev xvfb xauth xdotool openbox x11-utils)
 
 as_root() {

@@ -6,7 +6,7 @@
 namespace vorn::fw {
 
 namespace {
-constexpr const char* kStandInFamily = "DejaVu Sans";
+constexpr const char* kStandInFamily = "DejaVu Sans Condensed";
 constexpr int kLogicalDpi = 96;
 } // namespace
 

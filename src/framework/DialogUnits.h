@@ -4,9 +4,9 @@
 // the dialog font's average character width horizontally and an eighth of its height vertically.
 //
 // The templates ask for "MS Sans Serif" at 8 points, which Linux lacks. Every template font is
-// shown as "DejaVu Sans" (Debian's fonts-dejavu-core) at the pixel size that the point size has at
-// 96 dpi: 8 points are 11 pixels, whose metrics give base units of 7 x 13 (the original font gave
-// 6 x 13, and DejaVu Sans is a little wider, so the wider unit keeps texts inside their controls).
+// shown as "DejaVu Sans Condensed" (Debian's fonts-dejavu-extra) at the pixel size that the point
+// size has at 96 dpi: 8 points are 11 pixels, whose metrics give base units of 6 x 13, the same as
+// the original font, so every control and picture keeps the size it was designed for.
 
 #include "platform/WinTypes.h"
 
