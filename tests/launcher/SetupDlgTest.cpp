@@ -12,11 +12,13 @@
 #include "res/Resource.h"
 #include "support/ModalHelper.h"
 
+#include <QAbstractButton>
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -112,9 +114,28 @@ const ButtonStates kNotInstalledStates{"&Install Vorn!", true, false, false, fal
 // One message box the test expects, and the button to answer it with.
 struct ExpectedBox {
     std::string text;
-    QString button;
+    QString button;      // the answer
+    QStringList buttons; // every button of the box, in order
+    bool icon;           // whether the box shows an icon
     std::function<void()> whenShown = {};
 };
+
+const QStringList kOkOnly{"OK"};
+const QStringList kYesNo{"Yes", "No"};
+// The dialog manager gives a message box's icon this control id.
+constexpr int kMessageBoxIconId = 20;
+
+// The box's buttons from left to right.
+QStringList ButtonsOf(QWidget* box) {
+    QList<QAbstractButton*> buttons = box->findChildren<QAbstractButton*>();
+    std::sort(buttons.begin(), buttons.end(), [](const QWidget* a, const QWidget* b) {
+        return a->geometry().x() < b->geometry().x();
+    });
+    QStringList texts;
+    for (const QAbstractButton* button : buttons)
+        texts << button->text().remove('&');
+    return texts;
+}
 
 class LauncherTest : public ::testing::Test {
 protected:
@@ -189,6 +210,8 @@ private:
             }
             ExpectedBox& expected = m_boxes[m_nextBox++];
             EXPECT_EQ(box->property("vornText").toString().toStdString(), expected.text);
+            EXPECT_EQ(ButtonsOf(box), expected.buttons);
+            EXPECT_EQ(vorn::test::control(box, kMessageBoxIconId) != nullptr, expected.icon);
             if (expected.whenShown)
                 expected.whenShown();
             m_answered.emplace_back(box);
@@ -336,7 +359,8 @@ TEST_F(LauncherTest, InstallerNotOnTheCdIsReportedAndTheLauncherEnds) {
     const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
     ::setenv("PATH", (bin.string() + ":" + oldPath).c_str(), 1);
 
-    AnswerBoxes(kFatal, {{"Unable to find installation binary on install CD", "OK"}});
+    AnswerBoxes(kFatal,
+                {{"Unable to find installation binary on install CD", "OK", kOkOnly, false}});
     CSetupDlg dlg;
     const INT_PTR result =
         Run(dlg, [](QWidget* w) { vorn::test::clickButton(w, "Install Vorn!"); });
@@ -352,7 +376,7 @@ TEST_F(LauncherTest, InstallerNotOnTheCdIsReportedAndTheLauncherEnds) {
 TEST_F(LauncherTest, GameGoneSinceTheLauncherOpenedIsReportedAndTheLauncherEnds) {
     Install(m_game);
     const char* text = "Vorn was unable to run - check your driver settings and installation";
-    AnswerBoxes(kFatal, {{text, "OK"}});
+    AnswerBoxes(kFatal, {{text, "OK", kOkOnly, false}});
     CSetupDlg dlg;
     const INT_PTR result = Run(dlg, [&](QWidget* w) {
         fs::remove(m_game / "vorn.exe");
@@ -441,10 +465,10 @@ TEST_P(ResetTest, ConfirmedResetCopiesTheTemplateOverKeyTxt) {
     const bool keyboard = std::string(c.button).find("keyboard") != std::string::npos;
     const char* question = keyboard ? kKeyboardQuestion : kControllerQuestion;
 
-    std::vector<ExpectedBox> boxes{{question, c.answer}};
+    std::vector<ExpectedBox> boxes{{question, c.answer, kYesNo, true}};
     std::string keysAtWarning;
     if (c.warning)
-        boxes.push_back({kWarning, "OK", [&] {
+        boxes.push_back({kWarning, "OK", kOkOnly, true, [&] {
                              keysAtWarning = readFile(m_game / "key.txt");
                          }});
     AnswerBoxes(AfxGetAppName(), boxes);
@@ -482,8 +506,9 @@ TEST_F(LauncherTest, ResetCreatesAMissingKeyTxtAndLeavesItWithoutATemplate) {
     Install(m_game);
     writeFile(m_game / "joy.txt", kController);
     // Keyboard: no default.txt, so nothing appears; controller: key.txt is created.
-    AnswerBoxes(AfxGetAppName(),
-                {{kKeyboardQuestion, "Yes"}, {kWarning, "OK"}, {kControllerQuestion, "Yes"}});
+    AnswerBoxes(AfxGetAppName(), {{kKeyboardQuestion, "Yes", kYesNo, true},
+                                  {kWarning, "OK", kOkOnly, true},
+                                  {kControllerQuestion, "Yes", kYesNo, true}});
     CSetupDlg dlg;
     bool keysAfterKeyboard = true;
     Run(dlg, [&](QWidget* w) {
