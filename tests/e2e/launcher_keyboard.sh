@@ -170,4 +170,5 @@ sample-cd)
     e2e_fail "unknown scenario $scenario"
     ;;
 esac
+e2e_expect_clean_run
 e2e_log "$scenario: passed"

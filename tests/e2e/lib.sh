@@ -155,5 +155,12 @@ e2e_expect_eq() {
     [ "$2" = "$3" ] || e2e_fail "$1: expected \"$2\", got \"$3\""
 }
 
+# e2e_expect_clean_run: fails when a program started by e2e_start reported a sanitizer error.
+e2e_expect_clean_run() {
+    if grep -E 'ERROR: (Address|Leak|Undefined)Sanitizer|runtime error:' "$E2E_TMP/program.log"; then
+        e2e_fail "the program reported a sanitizer error (see program.log)"
+    fi
+}
+
 # e2e_screenshot FILE: the whole screen as a PNG file.
 e2e_screenshot() { xwd -root -display "$DISPLAY" | convert xwd:- "$1"; }
