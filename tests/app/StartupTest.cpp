@@ -111,6 +111,26 @@ TEST_P(StartupTest, ExtrasLibraryIsAskedBeforeTheFirstWindowAndReleasedAfterTheL
               QStringList({"Vorn (TM) Mirefall", "Vorn - Mirefall Setup"}));
 }
 
+TEST_F(StartupTest, F1InTheLauncherReachesTheApplicationsHelp) {
+    CSetupApp app;
+    app.m_hInstance = AfxRegisterModule(ProgramResources());
+    AfxSetResourceHandle(app.m_hInstance);
+    vorn::test::whenModal("Vorn (TM) Mirefall",
+                          [](QWidget* screen) { vorn::test::clickButton(screen, "OK"); });
+    vorn::test::whenModal("Vorn - Mirefall Setup", [](QWidget* launcher) {
+        vorn::test::answerModal(AfxGetAppName(), "OK");
+        vorn::test::waitFor([launcher] { return launcher->isActiveWindow(); });
+        vorn::test::pressKey(launcher, Qt::Key_F1);
+        vorn::test::clickButton(launcher, "Exit");
+    });
+
+    EXPECT_EQ(app.InitInstance(), FALSE);
+
+    EXPECT_EQ(vorn::test::takeSeenModals(),
+              QStringList({"Vorn (TM) Mirefall", "Vorn - Mirefall Setup",
+                           QString(AfxGetAppName()) + "|Failed to launch help."}));
+}
+
 // Whatever isP6 answers, and whether it or the library exists, the screens and the launcher come
 // the same way; isP6 runs once while no window is shown.
 INSTANTIATE_TEST_SUITE_P(
