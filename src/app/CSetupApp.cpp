@@ -4,9 +4,11 @@
 #include "launcher/CSetupDlg.h"
 #include "platform/Library.h"
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
-ON_COMMAND(ID_HELP, CWinApp::OnHelp)
+    ON_COMMAND(ID_HELP, CWinApp::OnHelp)
 END_MESSAGE_MAP()
+// clang-format on
 
 CSetupApp::CSetupApp() : CWinApp(nullptr) {}
 

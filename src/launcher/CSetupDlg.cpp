@@ -35,14 +35,16 @@ bool CanOpenForReading(const char* path) {
 
 } // namespace
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CSetupDlg, CDialog)
-ON_WM_PAINT()
-ON_WM_QUERYDRAGICON()
-ON_BN_CLICKED(IDC_INSTALL_PLAY, OnInstallPlay)
-ON_BN_CLICKED(IDC_EXIT, OnExit)
-ON_BN_CLICKED(IDC_RESET_KEYBOARD, OnResetKeyboard)
-ON_BN_CLICKED(IDC_RESET_CONTROLLER, OnResetController)
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_BN_CLICKED(IDC_INSTALL_PLAY, OnInstallPlay)
+    ON_BN_CLICKED(IDC_EXIT, OnExit)
+    ON_BN_CLICKED(IDC_RESET_KEYBOARD, OnResetKeyboard)
+    ON_BN_CLICKED(IDC_RESET_CONTROLLER, OnResetController)
 END_MESSAGE_MAP()
+// clang-format on
 
 CSetupDlg::CSetupDlg(CWnd* pParent)
     : CDialog(IDD_SETUP_DIALOG, pParent),
