@@ -11,26 +11,28 @@
 #include "res/Resource.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr const char* kSettingsKey = "Software\\Pelliwan Software\\Vorn Demo";
 constexpr const char* kFatalCaption = "Fatal message from Vorn!";
 
-// True when path names a file that can be opened for reading. A folder of that name is no game,
-// although this platform would open it.
+// True when path names a file that can be opened for reading. A folder or a named pipe of that
+// name is no game, although this platform would open it; the open does not wait, so that a pipe
+// cannot hold up the launcher.
 bool CanOpenForReading(const char* path) {
-    FILE* pFile = std::fopen(path, "r");
-    if (pFile == nullptr)
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd == -1)
         return false;
     struct stat info {};
-    const bool bFolder = ::fstat(::fileno(pFile), &info) == 0 && S_ISDIR(info.st_mode);
-    std::fclose(pFile);
-    return !bFolder;
+    const bool bFile = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    return bFile;
 }
 
 } // namespace

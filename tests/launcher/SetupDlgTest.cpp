@@ -27,6 +27,7 @@
 #include <signal.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -235,7 +236,7 @@ enum class Setting {
     Unterminated, // a string stored without a terminating zero
     Binary,       // "ABCD" as binary data, without a zero
 };
-enum class Game { None, File, Folder };
+enum class Game { None, File, Folder, Pipe };
 
 struct DetectionCase {
     const char* name;
@@ -256,6 +257,9 @@ TEST_P(DetectionTest, InstalledOnlyWhenTheGameIsInTheStoredDirectory) {
         fs::copy_file(VORN_STANDIN, folder / "vorn.exe");
     if (c.game == Game::Folder)
         fs::create_directory(folder / "vorn.exe");
+    if (c.game == Game::Pipe) {
+        ASSERT_EQ(::mkfifo((folder / "vorn.exe").c_str(), 0755), 0);
+    }
     switch (c.setting) {
     case Setting::NoHive:
         break;
@@ -300,6 +304,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DetectionCase::Empty},
         DetectionCase{"GameMissing", Setting::String, 0, Game::None, false, DetectionCase::Stored},
         DetectionCase{"GameIsAFolder", Setting::String, 0, Game::Folder, false,
+                      DetectionCase::Stored},
+        DetectionCase{"GameIsANamedPipe", Setting::String, 0, Game::Pipe, false,
                       DetectionCase::Stored},
         DetectionCase{"Installed", Setting::String, 0, Game::File, true, DetectionCase::Stored},
         DetectionCase{"Directory255", Setting::String, 255, Game::File, true,
