@@ -1,8 +1,9 @@
 #include "framework/GroupBoxControl.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionGroupBox>
+#include <algorithm>
 
 namespace vorn::fw {
 
@@ -17,21 +18,31 @@ void GroupBoxControl::setText(const QString& text) {
     update();
 }
 
+// Drawn the way the templates were laid out for: an etched frame whose top edge runs through the
+// middle of the title, so that the controls placed just below the title sit inside the frame.
+// (Qt's styles put the whole title above the frame, which pushes the frame onto those controls.)
 void GroupBoxControl::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    QStyleOptionGroupBox option;
-    option.initFrom(this);
-    option.text = m_text;
-    option.lineWidth = 1;
-    option.midLineWidth = 0;
-    option.textAlignment = Qt::AlignLeft;
-    option.subControls = QStyle::SC_GroupBoxFrame;
-    if (!m_text.isEmpty()) {
-        option.subControls |= QStyle::SC_GroupBoxLabel;
+    const QFontMetrics metrics(font());
+    const int top = metrics.height() / 2;
+    const QRect frame = rect().adjusted(0, top, -2, -2);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(frame);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(frame.translated(1, 1));
+
+    if (m_text.isEmpty()) {
+        return;
     }
-    option.textColor =
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
-    style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
+    const int indent = metrics.averageCharWidth();
+    const QRect label(
+        indent, 0,
+        std::min(metrics.horizontalAdvance(QString(m_text).remove('&')) + 4, width() - 2 * indent),
+        metrics.height());
+    painter.fillRect(label, palette().color(QPalette::Window));
+    style()->drawItemText(&painter, label.adjusted(2, 0, 0, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
+                          isEnabled(), m_text, QPalette::WindowText);
 }
 
 } // namespace vorn::fw
