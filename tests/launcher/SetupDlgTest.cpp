@@ -13,6 +13,7 @@
 #include "support/ModalHelper.h"
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
@@ -433,6 +434,42 @@ TEST_F(LauncherTest, IconIsTheWindowsLargeAndSmallIconAndTheDragIcon) {
     EXPECT_EQ(small, icon);
     EXPECT_EQ(drag, icon);
     EXPECT_FALSE(vorn::fw::IconFromHandle(dlg.m_hIcon).pixmap(32, 32).isNull());
+}
+
+TEST_F(LauncherTest, WhileMinimisedTheIconIsDrawnCentredInTheClientArea) {
+    CSetupDlg dlg;
+    QImage normal, minimised;
+    QSize client;
+    // The dialog's own painting, without its controls, which a minimised window does not show.
+    const auto paintDialog = [](QWidget* w) {
+        QImage image(w->size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        w->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        return image;
+    };
+    Run(dlg, [&](QWidget* w) {
+        client = w->size();
+        normal = paintDialog(w);
+        w->setWindowState(Qt::WindowMinimized);
+        minimised = paintDialog(w);
+        w->setWindowState(Qt::WindowNoState);
+        vorn::test::clickButton(w, "Exit");
+    });
+    const QImage icon = vorn::fw::IconFromHandle(dlg.m_hIcon).pixmap(32, 32).toImage();
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    const QPoint origin((client.width() - 32 + 1) / 2, (client.height() - 32 + 1) / 2);
+    int opaque = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QColor pixel = icon.pixelColor(x, y);
+            if (pixel.alpha() != 255)
+                continue;
+            ++opaque;
+            EXPECT_EQ(minimised.pixelColor(origin + QPoint(x, y)), pixel) << x << "," << y;
+            EXPECT_NE(normal.pixelColor(origin + QPoint(x, y)), pixel) << x << "," << y;
+        }
+    }
+    EXPECT_GT(opaque, 0);
 }
 
 // ---- Resetting the control setup ----------------------------------------------------------------
