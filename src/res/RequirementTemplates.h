@@ -16,6 +16,13 @@ inline constexpr DWORD kScreenButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_P
 inline constexpr DWORD kScreenPicture = WS_CHILD | WS_VISIBLE | SS_BITMAP;
 inline constexpr DWORD kScreenGroup = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;
 
+// The screens were laid out with these style words; the flags above must add up to them.
+static_assert(kScreenStyle == 0x80C008C2);
+static_assert(kScreenOk == 0x50010001);
+static_assert(kScreenButton == 0x50010000);
+static_assert(kScreenPicture == 0x5000000E);
+static_assert(kScreenGroup == 0x50000007);
+
 inline constexpr DialogItemTemplate kSpecificationItems[] = {
     {IDOK, ControlClass::Button, "OK", 0, kScreenOk, 215, 159, 50, 14},
     {-1, ControlClass::Static, nullptr, IDB_FEATURES, kScreenPicture, 7, 7, 200, 246},
