@@ -161,6 +161,3 @@ e2e_expect_clean_run() {
         e2e_fail "the program reported a sanitizer error (see program.log)"
     fi
 }
-
-# e2e_screenshot FILE: the whole screen as a PNG file.
-e2e_screenshot() { xwd -root -display "$DISPLAY" | convert xwd:- "$1"; }
