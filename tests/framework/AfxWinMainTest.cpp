@@ -49,7 +49,7 @@ public:
     }
 };
 
-int runMain(std::vector<std::string> arguments = {"framework_winmain_test"}) {
+int runMain(std::vector<std::string> arguments = {"test_afxwinmain"}) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     std::vector<char*> argv;
     for (std::string& argument : arguments) {
@@ -105,7 +105,7 @@ TEST(AfxWinMainTest, CallsInOrderAndEndsWithoutALoopWhenInitInstanceFails) {
     EXPECT_EQ(runMain(), 7);
     EXPECT_EQ(app.calls, (std::vector<std::string>{"InitApplication", "InitInstance with Qt",
                                                    "ExitInstance"}));
-    EXPECT_EQ(title, "framework_winmain_test");
+    EXPECT_EQ(title, "test_afxwinmain");
     EXPECT_EQ(help, vorn::fw::RunningProgramPath() + ".HLP");
     EXPECT_TRUE(templateFound);
     EXPECT_EQ(QApplication::instance(), nullptr); // the Qt application is gone again

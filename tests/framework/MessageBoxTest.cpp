@@ -70,7 +70,7 @@ TEST_F(MessageBoxTest, TheFrameworkBoxShowsTheAppTitleAndAddsTheExclamationIcon)
         EXPECT_EQ(icon, c.icon);
         EXPECT_EQ(iconControl, c.icon != 0);
     }
-    EXPECT_EQ(title, QString("framework_test"));
+    EXPECT_EQ(title, QString("test_framework"));
 }
 
 TEST_F(MessageBoxTest, TheWindowsOwnBoxHasTheCallersCaptionOneOkAndNoIcon) {
