@@ -2,8 +2,8 @@
 
 #include "launcher/ReplacementFile.h"
 #include "launcher/WholeFile.h"
+#include "platform/FinalLinkTarget.h"
 
-#include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
 #include <filesystem>
@@ -13,29 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Follows symbolic links to the file that finally receives the bytes, so that a link stays a
-// link. The result may not exist yet. Nothing when the chain cannot be followed (a loop, an
-// unreadable link, a folder on the way that is not one).
-std::optional<std::filesystem::path> finalTarget(std::filesystem::path path) {
-    constexpr int maxLinks = 40; // as many as the kernel follows in one lookup
-    for (int hops = 0; hops <= maxLinks; ++hops) {
-        struct stat status {};
-        if (::lstat(path.c_str(), &status) != 0) {
-            return errno == ENOENT ? std::optional(path) : std::nullopt;
-        }
-        if (!S_ISLNK(status.st_mode)) {
-            return path;
-        }
-        std::error_code error;
-        std::filesystem::path target = std::filesystem::read_symlink(path, error);
-        if (error) {
-            return std::nullopt;
-        }
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    return std::nullopt;
-}
 
 bool hasWriteBits(mode_t mode) {
     return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
@@ -76,7 +53,8 @@ void CopyWholeFile(CString source, CString destination) {
         return;
     }
 
-    std::optional<std::filesystem::path> target = finalTarget(destination.str());
+    // The file that finally receives the bytes, so that a link stays a link.
+    std::optional<std::filesystem::path> target = finalLinkTarget(destination.str());
     if (!target || target->filename().empty()) {
         return;
     }

@@ -1,5 +1,6 @@
 #include "platform/HiveFile.h"
 
+#include "platform/FinalLinkTarget.h"
 #include "platform/RegEdit4.h"
 
 #include <algorithm>
@@ -131,15 +132,10 @@ fs::path HiveFile::defaultPath() {
     return fs::path(home) / ".config" / "vorn" / "registry.reg";
 }
 
-// Writes go to the file a symbolic link names, so that the link stays a link.
+// Writes go to the file a symbolic link names, so that the link stays a link; also to one that
+// does not exist yet. A chain that cannot be followed is left to fail as the path itself.
 fs::path HiveFile::target() const {
-    std::error_code error;
-    if (fs::is_symlink(m_path, error)) {
-        fs::path resolved = fs::canonical(m_path, error);
-        if (!error)
-            return resolved;
-    }
-    return m_path;
+    return finalLinkTarget(m_path).value_or(m_path);
 }
 
 HiveFile::Contents HiveFile::load() const {

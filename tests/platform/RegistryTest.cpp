@@ -439,6 +439,31 @@ TEST_F(Registry, KeepsTheFilePermissionsAndWritesThroughASymbolicLink) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// A link whose file does not exist yet (a settings file kept elsewhere, made on first use): a
+// write that may create the file creates the one the link names, through a chain of links too,
+// and the links stay links.
+TEST_F(Registry, CreatesTheFileThatADanglingLinkNames) {
+    fs::create_directory(folder() / "elsewhere");
+    const fs::path real = folder() / "elsewhere" / "settings.reg";
+    fs::create_symlink("middle.reg", hivePath());
+    fs::create_symlink("elsewhere/settings.reg", folder() / "middle.reg");
+
+    const HiveFile::Result result =
+        HiveFile(hivePath())
+            .update(
+                [](Hive& hive) {
+                    hive.setValue(settingsKey, "Directory", REG_SZ, {'/', 0});
+                    return HiveFile::Status::Ok;
+                },
+                true);
+
+    EXPECT_EQ(result.status, HiveFile::Status::Ok) << result.reason;
+    EXPECT_TRUE(fs::is_symlink(hivePath()));
+    EXPECT_TRUE(fs::is_symlink(folder() / "middle.reg"));
+    ASSERT_TRUE(fs::is_regular_file(real));
+    EXPECT_EQ(openResult(KEY_READ), ERROR_SUCCESS);
+}
+
 TEST(HiveLocation, FollowsTheEnvironment) {
     const struct {
         const char* registry;
