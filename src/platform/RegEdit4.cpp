@@ -1,5 +1,6 @@
 #include "platform/RegEdit4.h"
 
+#include "platform/HexDigit.h"
 #include "platform/Registry.h"
 
 #include <algorithm>
@@ -11,16 +12,6 @@ constexpr std::size_t wrapColumn = 76;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 std::string_view trimmed(std::string_view line) {

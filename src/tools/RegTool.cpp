@@ -1,5 +1,6 @@
 #include "tools/RegTool.h"
 
+#include "platform/HexDigit.h"
 #include "platform/Hive.h"
 #include "platform/HiveFile.h"
 #include "platform/RegEdit4.h"
@@ -28,16 +29,6 @@ constexpr const char* usageText =
     "The settings file is $VORN_REGISTRY when set, else $XDG_CONFIG_HOME/vorn/registry.reg,\n"
     "else ~/.config/vorn/registry.reg.\n"
     "Exit status: 0 done, 1 key or value not found, 2 usage or other error.\n";
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 std::string hexBytes(const std::vector<BYTE>& data) {
     static constexpr char digits[] = "0123456789abcdef";
