@@ -3,7 +3,7 @@
 // A new file written beside the file it is to replace, then renamed over it in one step, so that
 // the target always holds either its old bytes or all of the new ones.
 
-#include "launcher/FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 #include <cstddef>
 #include <filesystem>

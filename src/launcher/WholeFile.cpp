@@ -1,6 +1,6 @@
 #include "launcher/WholeFile.h"
 
-#include "launcher/FileDescriptor.h"
+#include "platform/FileDescriptor.h"
 
 #include <cerrno>
 #include <cstdint>

@@ -1,5 +1,6 @@
 #include "platform/HiveFile.h"
 
+#include "platform/FileDescriptor.h"
 #include "platform/FinalLinkTarget.h"
 #include "platform/RegEdit4.h"
 
@@ -20,27 +21,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Owns one file descriptor.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-    // Closes now and reports the result, which for a written file can carry a write error.
-    int close() {
-        const int fd = std::exchange(m_fd, -1);
-        return fd >= 0 ? ::close(fd) : 0;
-    }
-    void reset() { close(); }
-
-private:
-    int m_fd;
-};
 
 std::string errorText(int error) {
     return std::strerror(error);
@@ -145,8 +125,8 @@ HiveFile::Contents HiveFile::load() const {
         return contents;
     }
     // O_NONBLOCK: opening a FIFO put in the file's place must not hang.
-    Descriptor fd(::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (!fd.valid()) {
+    FileDescriptor fd(::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!fd) {
         const int error = errno;
         contents.status =
             error == ENOENT || error == ENOTDIR ? Status::Missing : Status::Unreadable;
@@ -233,8 +213,8 @@ HiveFile::Result HiveFile::update(const Change& change, bool create) const {
     int lockFd = ::open(lockName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
     if (lockFd < 0 && isPermissionError(errno))
         lockFd = ::open(lockName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    Descriptor lock(lockFd);
-    if (!lock.valid()) {
+    FileDescriptor lock(lockFd);
+    if (!lock) {
         const int error = errno;
         return failed(isPermissionError(error) ? Status::ReadOnly : Status::Failed,
                       "cannot open the lock file " + lockName + ": " + errorText(error));
@@ -273,15 +253,15 @@ HiveFile::Result HiveFile::replace(const fs::path& file, const std::string& text
     removeStaleTemps(file);
     const fs::path folder = folderOf(file);
     std::string tempName = (folder / (tempPrefix(file) + "XXXXXX")).string();
-    Descriptor temp(::mkostemp(tempName.data(), O_CLOEXEC));
-    if (!temp.valid()) {
+    FileDescriptor temp(::mkostemp(tempName.data(), O_CLOEXEC));
+    if (!temp) {
         const int error = errno;
         return failed(isPermissionError(error) ? Status::ReadOnly : Status::Failed,
                       "cannot create a file in " + folder.string() + ": " + errorText(error));
     }
     const auto abandon = [&](const std::string& what) {
         const int error = errno;
-        temp.reset();
+        temp.close();
         ::unlink(tempName.c_str());
         return failed(Status::Failed, what + " " + file.string() + ": " + errorText(error));
     };
@@ -302,7 +282,7 @@ HiveFile::Result HiveFile::replace(const fs::path& file, const std::string& text
         return abandon("cannot write");
     if (::fsync(temp.get()) != 0)
         return abandon("cannot flush");
-    if (temp.close() != 0) {
+    if (!temp.close()) {
         const int error = errno;
         ::unlink(tempName.c_str());
         return failed(Status::Failed, "cannot write " + file.string() + ": " + errorText(error));
@@ -314,7 +294,7 @@ HiveFile::Result HiveFile::replace(const fs::path& file, const std::string& text
                       "cannot replace " + file.string() + ": " + errorText(error));
     }
     // The rename is durable only once the folder is flushed; the data is in place either way.
-    if (Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); dir.valid())
+    if (FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); dir)
         ::fsync(dir.get());
     return {};
 }
