@@ -262,6 +262,11 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
     // It is delivered from the event loop, as the platform posts it, so that a dialog that
     // destroys itself in its handler does so outside this event.
     event->ignore();
+    // A disabled window takes no input, its close button included: a modal run over it (a message
+    // box) must end before it can be closed.
+    if (!isEnabled()) {
+        return;
+    }
     QMetaObject::invokeMethod(
         this,
         [handle = m_handle] {

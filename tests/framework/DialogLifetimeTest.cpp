@@ -112,6 +112,25 @@ TEST_F(DialogLifetimeTest, AModalRunDisablesItsOwnerUntilItEnds) {
     EXPECT_FALSE(owner.IsWindowEnabled());
 }
 
+TEST_F(DialogLifetimeTest, AnOwnerDisabledByAModalRunIgnoresCloseRequests) {
+    CRecordingDlg owner(IDD_SYSMENU);
+    ASSERT_TRUE(owner.Create(IDD_SYSMENU));
+    CRecordingDlg child(IDD_KEYS, &owner);
+    whenModal("Keys", [&owner](QWidget*) {
+        WidgetFromHandle(owner.m_hWnd)->close(); // its close button, while it is disabled
+        // The request would arrive from the event loop; by then the child is still running.
+        whenModal("Keys", [](QWidget* again) { clickButton(again, "Alpha"); });
+    });
+    child.onCommand = [](CRecordingDlg& self, int id, int) {
+        if (id == IDC_ALPHA) {
+            self.EndDialog(IDC_ALPHA);
+        }
+    };
+    EXPECT_EQ(child.DoModal(), IDC_ALPHA);
+    EXPECT_TRUE(owner.commands.empty());
+    EXPECT_TRUE(owner.IsWindowVisible());
+}
+
 TEST_F(DialogLifetimeTest, WithoutAParentTheMainWindowOwnsTheModalDialog) {
     CRecordingDlg main(IDD_KEYS);
     ASSERT_TRUE(main.Create(IDD_KEYS));
