@@ -62,6 +62,13 @@ bool DialogManager::enable(HWND window, bool enable) {
     }
     bool wasDisabled = !record->ownEnabled();
     record->widget->setEnabled(enable);
+    // Qt drops the focus of a window that is disabled; the dialog gets it back on its control
+    // that had it, where the window's activation then finds it.
+    DialogWindow* dialog = dialogWindow(window);
+    if (enable && wasDisabled && dialog != nullptr && dialog->isVisible() &&
+        dialog->focusControl() == nullptr) {
+        dialog->restoreFocus();
+    }
     return wasDisabled;
 }
 
@@ -148,13 +155,14 @@ INT_PTR DialogManager::runModal(HWND dialog) {
     modal.loop = nullptr;
     modal.running = false;
     INT_PTR result = modal.ended ? modal.result : -1;
-    // The owner comes back before this dialog goes, so that the focus returns to it.
     if (modal.disabledOwner != nullptr) {
         enable(modal.disabledOwner, true);
         modal.disabledOwner = nullptr;
-        if (DialogWindow* ownerWindow = dialogWindow(owner)) {
-            ownerWindow->activateWindow();
-        }
+    }
+    // The owner comes back before this dialog goes, so that the focus returns to it.
+    if (DialogWindow* ownerWindow = dialogWindow(owner);
+        ownerWindow != nullptr && ownerWindow->isEnabled() && window->isActiveWindow()) {
+        ownerWindow->activateWindow();
     }
     if (registry().find(dialog) != nullptr) {
         window->hide();

@@ -131,6 +131,25 @@ TEST_F(DialogLifetimeTest, AnOwnerDisabledByAModalRunIgnoresCloseRequests) {
     EXPECT_TRUE(owner.IsWindowVisible());
 }
 
+TEST_F(DialogLifetimeTest, AfterAModalRunTheFocusReturnsToTheOwnersControlThatHadIt) {
+    CRecordingDlg owner(IDD_KEYS);
+    owner.cancelEnds = false;
+    ASSERT_TRUE(owner.Create(IDD_KEYS));
+    TestApp().m_pMainWnd = &owner;
+    QWidget* ownerWindow = WidgetFromHandle(owner.m_hWnd);
+    ASSERT_TRUE(waitFor([&] { return ownerWindow->isActiveWindow(); }));
+    SetFocus(GetDlgItem(owner.m_hWnd, IDC_DELTA));
+
+    answerModal(AfxGetAppName(), "OK");
+    AfxMessageBox("text");
+
+    ASSERT_TRUE(waitFor([&] { return ownerWindow->isActiveWindow(); }));
+    EXPECT_EQ(GetFocus(), GetDlgItem(owner.m_hWnd, IDC_DELTA));
+    // So Enter presses that button again, not the default one.
+    pressKey(ownerWindow, Qt::Key_Return);
+    EXPECT_EQ(owner.commandList(), std::vector<std::string>{cmd(IDC_DELTA)});
+}
+
 TEST_F(DialogLifetimeTest, WithoutAParentTheMainWindowOwnsTheModalDialog) {
     CRecordingDlg main(IDD_KEYS);
     ASSERT_TRUE(main.Create(IDD_KEYS));
