@@ -63,6 +63,10 @@ struct Folders {
     fs::path path;    // on PATH
 };
 
+std::string systemFolderOnly(const Folders& f) {
+    return f.system.string();
+}
+
 struct LoadCase {
     const char* name;
     Library inProgramFolder;
@@ -71,6 +75,8 @@ struct LoadCase {
     Library onPath;
     std::function<std::string(const Folders&)> libraryName;
     int expected;
+    // LD_LIBRARY_PATH as the user set it.
+    std::function<std::string(const Folders&)> libraryPath = systemFolderOnly;
 };
 
 std::string bareName(const Folders&) {
@@ -97,11 +103,29 @@ const std::vector<LoadCase> loadCases = {
      [](const Folders& f) { return (f.path / "instxtra.dll").string(); }, loadedWithoutIsP6},
     {"absolute name of a missing file", Library::WithIsP6, Library::None, Library::None,
      Library::None, [](const Folders& f) { return (f.path / "instxtra.dll").string(); }, notLoaded},
+    // An empty or relative entry makes the system loader look in the current folder, which on a
+    // CD is the folder a planted library would lie in; such entries are passed over.
+    {"never the current folder through an empty entry of the loader's path", Library::None,
+     Library::WithIsP6, Library::None, Library::None, bareName, notLoaded,
+     [](const Folders& f) {
+         return ":" + f.system.string();
+     }},
+    {"never the current folder through a relative entry", Library::None, Library::WithIsP6,
+     Library::None, Library::None, bareName, notLoaded,
+     [](const Folders& f) {
+         return f.system.string() + ":.";
+     }},
+    {"the absolute entries of such a path are still searched", Library::None, Library::WithIsP6,
+     Library::WithoutIsP6, Library::None, bareName, loadedWithoutIsP6,
+     [](const Folders& f) {
+         return ".::" + f.system.string() + ":";
+     }},
 };
 
 // Runs the probe from its folder with the given current folder, LD_LIBRARY_PATH and PATH; the
 // probe's exit code, or -1.
-int runProbe(const Folders& folders, const std::string& libraryName) {
+int runProbe(const Folders& folders, const std::string& libraryName,
+             const std::string& libraryPath) {
     const fs::path program = folders.program / "library_probe";
     std::vector<std::string> environment;
     for (char** variable = environ; *variable != nullptr; ++variable) {
@@ -110,7 +134,7 @@ int runProbe(const Folders& folders, const std::string& libraryName) {
             environment.push_back(entry);
         }
     }
-    environment.push_back("LD_LIBRARY_PATH=" + folders.system.string());
+    environment.push_back("LD_LIBRARY_PATH=" + libraryPath);
     environment.push_back("PATH=" + folders.path.string() + ":/usr/bin:/bin");
     std::vector<char*> envp;
     for (std::string& entry : environment) {
@@ -154,7 +178,7 @@ TEST(LoadLibrary, LooksInTheProgramFolderThenTheSystemPathOnly) {
         place(c.onSystemPath, folders.system);
         place(c.onPath, folders.path);
 
-        EXPECT_EQ(runProbe(folders, c.libraryName(folders)), c.expected);
+        EXPECT_EQ(runProbe(folders, c.libraryName(folders), c.libraryPath(folders)), c.expected);
     }
 }
 
