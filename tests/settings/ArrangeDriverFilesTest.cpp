@@ -1,11 +1,12 @@
 // The driver libraries in a real directory, before and after arranging them.
 
 #include "settings/ArrangeDriverFiles.h"
-#include "ScratchDir.h"
+#include "platform/TempDir.h"
 #include "settings/CDriverCatalogue.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -39,13 +40,23 @@ bool IsS3(const Choice& choice) {
     return std::string(choice.id) == "s3_win";
 }
 
+// Every regular file in the directory, by name, with its content.
+Files FilesIn(const std::filesystem::path& dir) {
+    Files files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        if (entry.is_regular_file())
+            files[entry.path().filename().string()] = vorntest::readFile(entry.path());
+    }
+    return files;
+}
+
 Files Arrange(const Files& before, const char* pszDriverId, DWORD dwVoodooRush, int nTimes = 1) {
-    const ScratchDir dir;
+    const vorntest::TempDir dir;
     for (const auto& [name, content] : before)
-        dir.WriteFile(name, content);
+        vorntest::writeFile(dir / name, content);
     for (int i = 0; i < nTimes; ++i)
-        ArrangeDriverFiles(dir.Path().c_str(), pszDriverId, dwVoodooRush);
-    return dir.Files();
+        ArrangeDriverFiles(dir.path().c_str(), pszDriverId, dwVoodooRush);
+    return FilesIn(dir.path());
 }
 
 TEST(ArrangeDriverFiles, PutsTheLibrariesInPlaceForEachEntry) {
@@ -172,10 +183,10 @@ TEST(ArrangeDriverFiles, ArrangingTwiceLeavesTheSameFilesAsOnce) {
 
 // Switching drivers one after another in the same directory, as a player would.
 TEST(ArrangeDriverFiles, SwitchingDriversMovesTheLibraryBackAndForth) {
-    const ScratchDir dir;
-    dir.WriteFile("s3dtkw.dll", S3_LIBRARY);
-    dir.WriteFile("glide2x.voo", VOODOO_GLIDE);
-    dir.WriteFile("glide2x.rsh", RUSH_GLIDE);
+    const vorntest::TempDir dir;
+    vorntest::writeFile(dir / "s3dtkw.dll", S3_LIBRARY);
+    vorntest::writeFile(dir / "glide2x.voo", VOODOO_GLIDE);
+    vorntest::writeFile(dir / "glide2x.rsh", RUSH_GLIDE);
     struct Step {
         const char* id;
         DWORD rush;
@@ -190,21 +201,21 @@ TEST(ArrangeDriverFiles, SwitchingDriversMovesTheLibraryBackAndForth) {
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.id);
-        ArrangeDriverFiles(dir.Path().c_str(), step.id, step.rush);
-        EXPECT_EQ(dir.Files(), (Files{{step.s3Name, S3_LIBRARY},
-                                      {"glide2x.dll", step.glide},
-                                      {"glide2x.voo", VOODOO_GLIDE},
-                                      {"glide2x.rsh", RUSH_GLIDE}}));
+        ArrangeDriverFiles(dir.path().c_str(), step.id, step.rush);
+        EXPECT_EQ(FilesIn(dir.path()), (Files{{step.s3Name, S3_LIBRARY},
+                                              {"glide2x.dll", step.glide},
+                                              {"glide2x.voo", VOODOO_GLIDE},
+                                              {"glide2x.rsh", RUSH_GLIDE}}));
     }
 }
 
 TEST(ArrangeDriverFiles, AMissingDirectoryIsLeftAlone) {
-    const ScratchDir dir;
-    const std::filesystem::path missing = dir.Path() / "not-installed";
+    const vorntest::TempDir dir;
+    const std::filesystem::path missing = dir / "not-installed";
     ArrangeDriverFiles(missing.c_str(), "s3_win", 0);
     ArrangeDriverFiles(missing.c_str(), "3dfx_win", 1);
     EXPECT_FALSE(std::filesystem::exists(missing));
-    EXPECT_TRUE(dir.Files().empty());
+    EXPECT_TRUE(FilesIn(dir.path()).empty());
 }
 
 } // namespace

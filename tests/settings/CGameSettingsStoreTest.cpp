@@ -2,8 +2,8 @@
 
 #include "settings/CGameSettingsStore.h"
 #include "RecordingSink.h"
-#include "ScratchDir.h"
 #include "platform/Registry.h"
+#include "platform/TempDir.h"
 #include "settings/CDriverCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -73,7 +73,7 @@ CGameSettings RushAt640x480() {
 class StoreOnHive : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_hive = m_dir.Path() / "registry.reg";
+        m_hive = m_dir / "registry.reg";
         ASSERT_EQ(setenv("VORN_REGISTRY", m_hive.c_str(), 1), 0);
     }
     void TearDown() override { unsetenv("VORN_REGISTRY"); }
@@ -82,8 +82,8 @@ protected:
         std::filesystem::copy_file(std::filesystem::path(VORN_TEST_DATA_DIR) / "settings" / name,
                                    m_hive, std::filesystem::copy_options::overwrite_existing);
     }
-    void UseText(const std::string& text) const { m_dir.WriteFile("registry.reg", text); }
-    std::string HiveText() const { return ScratchDir::ReadFile(m_hive); }
+    void UseText(const std::string& text) const { vorntest::writeFile(m_hive, text); }
+    std::string HiveText() const { return vorntest::readFile(m_hive); }
 
     static Events Read() {
         RecordingSink sink;
@@ -118,7 +118,7 @@ protected:
         return lResult == ERROR_SUCCESS;
     }
 
-    ScratchDir m_dir;
+    vorntest::TempDir m_dir;
     std::filesystem::path m_hive;
 };
 
