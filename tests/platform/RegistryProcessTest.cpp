@@ -1,6 +1,7 @@
 // Several processes on one settings file: writers at the same time lose nothing, and a writer
 // killed in the middle of a write leaves a file that reads whole, with the old or the new data.
 
+#include "platform/FileDescriptor.h"
 #include "platform/HiveFile.h"
 #include "platform/HiveFixture.h"
 #include "platform/RegEdit4.h"
@@ -62,23 +63,6 @@ std::optional<DWORD> dwordIn(const Hive& hive, const std::string& name) {
     return static_cast<DWORD>(value->data[0] | value->data[1] << 8 | value->data[2] << 16 |
                               value->data[3] << 24);
 }
-
-// Owns a file descriptor.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-
-private:
-    int m_fd;
-};
 
 // Waits until a writer creates its temporary file beside the hive, reading the writer's progress
 // reports meanwhile. Returns early when the writer ends.
@@ -178,8 +162,8 @@ TEST_F(RegistryProcesses, AWriterKilledMidWriteLeavesTheOldOrTheNewFile) {
               blob + "\n");
     const Hive original = HiveFile(hivePath()).load().hive;
 
-    const Descriptor watch(::inotify_init1(IN_CLOEXEC | IN_NONBLOCK));
-    ASSERT_TRUE(watch.valid());
+    const FileDescriptor watch(::inotify_init1(IN_CLOEXEC | IN_NONBLOCK));
+    ASSERT_TRUE(watch);
     ASSERT_GE(::inotify_add_watch(watch.get(), folder().c_str(), IN_CREATE), 0);
 
     DWORD last = 0;
