@@ -126,11 +126,15 @@ TEST_P(ScreenRowTest, CommandMovesTheStateOrLeavesTheScreenOpen) {
         const HWND hDlg = vorn::fw::HandleFromWidget(screen);
         focusOnOk = FocusIsOnOk(hDlg);
         Apply(row, screen);
-        stateAfter = g_nRequirementScreen;
         if (row.endsWith == kStaysOpen) {
-            // Still the active modal window after the stimulus: only OK ends it.
-            vorn::test::whenModal(row.caption,
-                                  [](QWidget* again) { vorn::test::clickButton(again, "OK"); });
+            // Still the active modal window once the stimulus has arrived (a close request comes
+            // from the event loop): the state is read then, and only OK ends the screen.
+            vorn::test::whenModal(row.caption, [&stateAfter](QWidget* again) {
+                stateAfter = g_nRequirementScreen;
+                vorn::test::clickButton(again, "OK");
+            });
+        } else {
+            stateAfter = g_nRequirementScreen;
         }
     });
 
