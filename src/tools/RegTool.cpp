@@ -102,6 +102,14 @@ int RegTool::error(const std::string& message) {
 }
 
 int RegTool::run(const std::vector<std::string>& args) {
+    const int status = dispatch(args);
+    // Standard output is buffered: a full disk or a closed pipe shows only when it is flushed.
+    if (!m_out.flush())
+        return error("cannot write the output");
+    return status;
+}
+
+int RegTool::dispatch(const std::vector<std::string>& args) {
     if (args.empty())
         return usage(exitError);
     const std::string& command = args[0];

@@ -10,7 +10,8 @@
 //   vornreg import FILE                             merges a REGEDIT4 file ("-" reads stdin)
 //   vornreg export [KEY]                            writes REGEDIT4 text to stdout
 //
-// Exit status: 0 done, 1 not found, 2 usage or any other error (with a message on stderr).
+// Exit status: 0 done, 1 not found, 2 usage or any other error (with a message on stderr), output
+// that could not be written among them.
 
 #include <iosfwd>
 #include <string>
@@ -28,6 +29,7 @@ public:
     int run(const std::vector<std::string>& args);
 
 private:
+    int dispatch(const std::vector<std::string>& args);
     int get(const std::string& key, const std::string& name);
     int set(const std::string& key, const std::string& name, const std::string& type,
             const std::string& text);

@@ -10,9 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <spawn.h>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -223,6 +225,35 @@ TEST_F(Vornreg, ExportsTheHiveOrOneKey) {
     fs::remove(hivePath());
     EXPECT_EQ(run({"export"}).out, "REGEDIT4\n\n");
     EXPECT_EQ(run({"export", key}).status, 1);
+}
+
+// Output that takes bytes into its buffer and fails when they are to be delivered, as standard
+// output on a full disk does.
+class FullDiskBuffer : public std::streambuf {
+public:
+    FullDiskBuffer() { setp(m_buffer.data(), m_buffer.data() + m_buffer.size()); }
+
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    int sync() override { return -1; }
+
+private:
+    std::array<char, 65536> m_buffer{};
+};
+
+// A script that saves an export must not be told it worked when the text never arrived.
+TEST_F(Vornreg, ReportsOutputThatCouldNotBeWritten) {
+    writeHive("REGEDIT4\n" + keyLine + "\"Directory\"=\"/games/vorn\"\n");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"get", key, "Directory"}, {"export"}, {"export", key}}) {
+        FullDiskBuffer full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        std::istringstream in;
+        EXPECT_EQ(RegTool(out, err, in).run(args), RegTool::exitError) << args[0];
+        EXPECT_NE(err.str().find("cannot write"), std::string::npos)
+            << args[0] << ": " << err.str();
+    }
 }
 
 TEST_F(Vornreg, LeavesBrokenAndReadOnlyFilesAlone) {
