@@ -122,7 +122,7 @@ game-missing)
     ;;
 reset-keyboard)
     # Tab to "Reset  keyboard setup", Enter, Yes, OK: key.txt becomes a copy of default.txt. Then
-    # Alt+K and No: nothing changes. Exit by Alt+X.
+    # Alt+K and No: nothing changes; Enter asks again, No. Exit by Alt+X.
     cp "$standin" "$install_dir/vorn.exe"
     printf 'up=W\r\ndown=S\r\n' >"$install_dir/key.txt"
     printf 'up=UP\r\ndown=DOWN\r\n\000\377' >"$install_dir/default.txt"
@@ -138,6 +138,11 @@ reset-keyboard)
     e2e_wait_for "key.txt to equal default.txt" cmp -s "$install_dir/key.txt" "$install_dir/default.txt"
     printf 'changed\n' >"$install_dir/key.txt"
     e2e_keys "$w" alt+k
+    box=$(e2e_window "$APP_TITLE")
+    e2e_keys "$box" Tab Return               # No
+    e2e_wait_gone "$box"
+    # The focus is back on "Reset  keyboard setup": Enter asks again rather than starting the game.
+    e2e_keys "$w" Return
     box=$(e2e_window "$APP_TITLE")
     e2e_keys "$box" Tab Return               # No
     e2e_wait_gone "$box"
