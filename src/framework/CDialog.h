@@ -49,6 +49,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    friend class vorn::fw::WindowAccess;
     UINT m_nIDTemplate;
 };

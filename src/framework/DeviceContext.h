@@ -27,7 +27,6 @@ public:
     // The live context of a handle, or nullptr.
     static DeviceContext* fromHandle(HDC handle);
 
-    bool canDraw() const { return m_painter != nullptr; }
     void fill(const QRect& rect, const QBrush& brush);
     void drawIcon(int x, int y, const QIcon& icon, int size);
 

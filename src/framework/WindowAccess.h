@@ -3,7 +3,6 @@
 // The dialog manager's way into the protected parts of the program's window and application
 // objects: their window procedure, PostNcDestroy, and what the entry point records.
 
-#include "framework/CDialog.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 
@@ -18,7 +17,6 @@ public:
         return wnd.WindowProc(message, wParam, lParam);
     }
     static void postNcDestroy(CWnd& wnd) { wnd.PostNcDestroy(); }
-    static UINT templateId(const CDialog& dialog) { return dialog.m_nIDTemplate; }
     static void setNames(CWinApp& app, std::string appName, std::string exeName,
                          std::string helpPath) {
         app.SetNames(std::move(appName), std::move(exeName), std::move(helpPath));
