@@ -161,7 +161,8 @@ INT_PTR DialogManager::runModal(HWND dialog) {
     }
     // The owner comes back before this dialog goes, so that the focus returns to it.
     if (DialogWindow* ownerWindow = dialogWindow(owner);
-        ownerWindow != nullptr && ownerWindow->isEnabled() && window->isActiveWindow()) {
+        ownerWindow != nullptr && ownerWindow->isVisible() && ownerWindow->isEnabled() &&
+        window->isActiveWindow()) {
         ownerWindow->activateWindow();
     }
     if (registry().find(dialog) != nullptr) {
