@@ -1,6 +1,7 @@
 #include "platform/RegEdit4.h"
 
 #include "platform/HexDigit.h"
+#include "platform/LittleEndian.h"
 #include "platform/Registry.h"
 
 #include <algorithm>
@@ -223,10 +224,8 @@ private:
             return failure;
         if (Failure failure = expectEnd(line, pos))
             return failure;
-        std::vector<BYTE> data(4);
-        for (std::size_t i = 0; i < 4; ++i)
-            data[i] = static_cast<BYTE>(number >> (8 * i));
-        m_hive.setValue(*m_key, name, REG_DWORD, std::move(data));
+        const std::array<BYTE, 4> bytes = LittleEndianBytes(number);
+        m_hive.setValue(*m_key, name, REG_DWORD, std::vector<BYTE>(bytes.begin(), bytes.end()));
         return std::nullopt;
     }
 
@@ -328,8 +327,7 @@ void writeValue(std::string& out, const Hive::Value& value) {
                                         value.data.size() - 1));
     } else if (value.type == REG_DWORD && value.data.size() == 4) {
         const DWORD number =
-            static_cast<DWORD>(value.data[0]) | static_cast<DWORD>(value.data[1]) << 8 |
-            static_cast<DWORD>(value.data[2]) << 16 | static_cast<DWORD>(value.data[3]) << 24;
+            FromLittleEndian({value.data[0], value.data[1], value.data[2], value.data[3]});
         line += "dword:" + hexNumber(number, 8);
     } else {
         if (value.type == REG_BINARY) {

@@ -1,5 +1,6 @@
 #include "settings/CGameSettingsStore.h"
 
+#include "platform/LittleEndian.h"
 #include "platform/Registry.h"
 
 #include <array>
@@ -40,26 +41,19 @@ bool QueryDriverName(HKEY hKey, CString& strDriverId) {
     return true;
 }
 
-// A little-endian 32-bit number. A shorter value leaves the missing high bytes zero, so nothing
-// unread ever reaches the number.
+// A shorter value leaves the missing high bytes zero, so nothing unread ever reaches the number.
 bool QueryNumber(HKEY hKey, LPCSTR pszName, DWORD& dwValue) {
     std::array<BYTE, 4> buffer{};
     DWORD dwType = REG_NONE;
     DWORD cbData = static_cast<DWORD>(buffer.size());
     if (RegQueryValueExA(hKey, pszName, nullptr, &dwType, buffer.data(), &cbData) != ERROR_SUCCESS)
         return false;
-    dwValue = static_cast<DWORD>(buffer[0]) | static_cast<DWORD>(buffer[1]) << 8 |
-              static_cast<DWORD>(buffer[2]) << 16 | static_cast<DWORD>(buffer[3]) << 24;
+    dwValue = FromLittleEndian(buffer);
     return true;
 }
 
 bool SetNumber(HKEY hKey, LPCSTR pszName, DWORD dwValue) {
-    const std::array<BYTE, 4> bytes = {
-        static_cast<BYTE>(dwValue & 0xFFu),
-        static_cast<BYTE>((dwValue >> 8) & 0xFFu),
-        static_cast<BYTE>((dwValue >> 16) & 0xFFu),
-        static_cast<BYTE>((dwValue >> 24) & 0xFFu),
-    };
+    const std::array<BYTE, 4> bytes = LittleEndianBytes(dwValue);
     return RegSetValueExA(hKey, pszName, 0, REG_DWORD, bytes.data(),
                           static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
 }

@@ -3,9 +3,11 @@
 #include "platform/HexDigit.h"
 #include "platform/Hive.h"
 #include "platform/HiveFile.h"
+#include "platform/LittleEndian.h"
 #include "platform/RegEdit4.h"
 #include "platform/Registry.h"
 
+#include <array>
 #include <charconv>
 #include <istream>
 #include <optional>
@@ -184,10 +186,8 @@ int RegTool::get(const std::string& key, const std::string& name) {
         std::string text(value->data.begin(), value->data.end());
         m_out << text.substr(0, text.find('\0')) << '\n';
     } else if (value->type == REG_DWORD && value->data.size() == 4) {
-        const DWORD number =
-            static_cast<DWORD>(value->data[0]) | static_cast<DWORD>(value->data[1]) << 8 |
-            static_cast<DWORD>(value->data[2]) << 16 | static_cast<DWORD>(value->data[3]) << 24;
-        m_out << number << '\n';
+        m_out << FromLittleEndian({value->data[0], value->data[1], value->data[2], value->data[3]})
+              << '\n';
     } else {
         m_out << hexBytes(value->data) << '\n';
     }
@@ -209,8 +209,8 @@ int RegTool::set(const std::string& key, const std::string& name, const std::str
         if (!number)
             return error("not a number from 0 to 4294967295: " + text);
         valueType = REG_DWORD;
-        for (int i = 0; i < 4; ++i)
-            data.push_back(static_cast<BYTE>(*number >> (8 * i)));
+        const std::array<BYTE, 4> bytes = LittleEndianBytes(*number);
+        data.assign(bytes.begin(), bytes.end());
     } else if (const std::optional<DWORD> hexType = parseHexType(type)) {
         const auto bytes = parseHexBytes(text);
         if (!bytes)
