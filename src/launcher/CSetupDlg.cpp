@@ -9,6 +9,7 @@
 #include "platform/Registry.h"
 #include "platform/Runtime.h"
 #include "res/Resource.h"
+#include "settings/SettingsKey.h"
 
 #include <algorithm>
 #include <cstring>
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr const char* kSettingsKey = "Software\\Pelliwan Software\\Vorn Demo";
 constexpr const char* kFatalCaption = "Fatal message from Vorn!";
 
 // True when path names a file that can be opened for reading. A folder or a named pipe of that
@@ -73,7 +73,7 @@ BOOL CSetupDlg::OnInitDialog() {
     m_bInstalled = false;
 
     HKEY hKey = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_READ, &hKey) == ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SETTINGS_KEY, 0, KEY_READ, &hKey) == ERROR_SUCCESS) {
         char szDirectory[256];
         DWORD dwType = REG_NONE;
         DWORD cbDirectory = sizeof(szDirectory);

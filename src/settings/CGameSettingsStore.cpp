@@ -2,6 +2,7 @@
 
 #include "platform/LittleEndian.h"
 #include "platform/Registry.h"
+#include "settings/SettingsKey.h"
 
 #include <array>
 #include <cstddef>

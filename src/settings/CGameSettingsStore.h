@@ -8,9 +8,6 @@
 // creates and the game reads. The key is only ever opened: never created, renamed or deleted.
 class CGameSettingsStore {
 public:
-    // The settings key under HKEY_LOCAL_MACHINE.
-    static constexpr LPCSTR SETTINGS_KEY = "Software\\Pelliwan Software\\Vorn Demo";
-
     // Reads the settings, handing each value to the sink as soon as it has been read. False when
     // the key could not be opened: then the sink hears nothing, not even the default resolution.
     static bool Read(CGameSettingsSink& sink);

@@ -5,6 +5,7 @@
 #include "platform/Registry.h"
 #include "platform/TempDir.h"
 #include "settings/CDriverCatalogue.h"
+#include "settings/SettingsKey.h"
 
 #include <gtest/gtest.h>
 
@@ -94,8 +95,7 @@ protected:
     // A value as the registry holds it, looked up independently of the store.
     static std::optional<StoredValue> Query(const char* pszName) {
         HKEY hKey = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, CGameSettingsStore::SETTINGS_KEY, 0, KEY_READ,
-                          &hKey) != ERROR_SUCCESS)
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SETTINGS_KEY, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
             return std::nullopt;
         Bytes buffer(4096);
         DWORD dwType = REG_NONE;
@@ -111,8 +111,7 @@ protected:
 
     static bool KeyExists() {
         HKEY hKey = nullptr;
-        const LONG lResult =
-            RegOpenKeyExA(HKEY_LOCAL_MACHINE, CGameSettingsStore::SETTINGS_KEY, 0, KEY_READ, &hKey);
+        const LONG lResult = RegOpenKeyExA(HKEY_LOCAL_MACHINE, SETTINGS_KEY, 0, KEY_READ, &hKey);
         if (lResult == ERROR_SUCCESS)
             RegCloseKey(hKey);
         return lResult == ERROR_SUCCESS;
