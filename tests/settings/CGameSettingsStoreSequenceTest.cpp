@@ -3,6 +3,7 @@
 
 #include "RecordingRegistry.h"
 #include "RecordingSink.h"
+#include "SettingsValues.h"
 #include "settings/CGameSettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -29,28 +30,6 @@ const Calls READ_SEQUENCE = {
     "close",
 };
 
-std::vector<BYTE> Dword(DWORD dwValue) {
-    return {static_cast<BYTE>(dwValue), static_cast<BYTE>(dwValue >> 8),
-            static_cast<BYTE>(dwValue >> 16), static_cast<BYTE>(dwValue >> 24)};
-}
-
-std::vector<BYTE> Text(const std::string& text) {
-    std::vector<BYTE> bytes(text.begin(), text.end());
-    bytes.push_back(0);
-    return bytes;
-}
-
-CGameSettings RushAt800x600() {
-    CGameSettings settings;
-    settings.m_strDriverId = "3dfx_win";
-    settings.m_dwVoodooRush = 1;
-    settings.m_dwTextureFiltering = 1;
-    settings.m_dwPerspectiveTextures = 1;
-    settings.m_dwLightingComplexity = 3;
-    settings.m_resolution = CScreenResolution{800, 600};
-    return settings;
-}
-
 const Calls WRITE_SEQUENCE = {
     OPEN_FOR_WRITING,
     "set Driver name|1|33 64 66 78 5f 77 69 6e 00|9",
@@ -69,13 +48,13 @@ protected:
 };
 
 TEST_F(StoreSequence, ReadingQueriesEveryValueInOrderAndHandsEachOver) {
-    RecordingRegistry::Store("Driver name", REG_SZ, Text("s3_win"));
-    RecordingRegistry::Store("Texture filtering", REG_DWORD, Dword(1));
-    RecordingRegistry::Store("Perspective textures", REG_DWORD, Dword(0));
-    RecordingRegistry::Store("Lighting Complexity", REG_DWORD, Dword(2));
-    RecordingRegistry::Store("Voodoo Rush", REG_DWORD, Dword(1));
-    RecordingRegistry::Store("Screen X", REG_DWORD, Dword(0x12345678));
-    RecordingRegistry::Store("Screen Y", REG_DWORD, Dword(600));
+    RecordingRegistry::Store("Driver name", REG_SZ, SzBytes("s3_win"));
+    RecordingRegistry::Store("Texture filtering", REG_DWORD, DwordBytes(1));
+    RecordingRegistry::Store("Perspective textures", REG_DWORD, DwordBytes(0));
+    RecordingRegistry::Store("Lighting Complexity", REG_DWORD, DwordBytes(2));
+    RecordingRegistry::Store("Voodoo Rush", REG_DWORD, DwordBytes(1));
+    RecordingRegistry::Store("Screen X", REG_DWORD, DwordBytes(0x12345678));
+    RecordingRegistry::Store("Screen Y", REG_DWORD, DwordBytes(600));
 
     RecordingSink sink;
     EXPECT_TRUE(CGameSettingsStore::Read(sink));
@@ -131,13 +110,13 @@ TEST_F(StoreSequence, AFailedQueryLeavesOnlyThatValueOut) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(c.failing) + " fails with " + std::to_string(lFailure));
             RecordingRegistry::Reset();
-            RecordingRegistry::Store("Driver name", REG_SZ, Text("ddraw"));
-            RecordingRegistry::Store("Texture filtering", REG_DWORD, Dword(1));
-            RecordingRegistry::Store("Perspective textures", REG_DWORD, Dword(1));
-            RecordingRegistry::Store("Lighting Complexity", REG_DWORD, Dword(3));
-            RecordingRegistry::Store("Voodoo Rush", REG_DWORD, Dword(1));
-            RecordingRegistry::Store("Screen X", REG_DWORD, Dword(640));
-            RecordingRegistry::Store("Screen Y", REG_DWORD, Dword(480));
+            RecordingRegistry::Store("Driver name", REG_SZ, SzBytes("ddraw"));
+            RecordingRegistry::Store("Texture filtering", REG_DWORD, DwordBytes(1));
+            RecordingRegistry::Store("Perspective textures", REG_DWORD, DwordBytes(1));
+            RecordingRegistry::Store("Lighting Complexity", REG_DWORD, DwordBytes(3));
+            RecordingRegistry::Store("Voodoo Rush", REG_DWORD, DwordBytes(1));
+            RecordingRegistry::Store("Screen X", REG_DWORD, DwordBytes(640));
+            RecordingRegistry::Store("Screen Y", REG_DWORD, DwordBytes(480));
             RecordingRegistry::FailQuery(c.failing, lFailure);
 
             RecordingSink sink;
@@ -160,7 +139,7 @@ TEST_F(StoreSequence, ReadingAKeyThatCannotBeOpenedDoesNothingMore) {
 }
 
 TEST_F(StoreSequence, WritingSetsEveryValueInOrderWithItsSizeAndClosesOnce) {
-    EXPECT_TRUE(CGameSettingsStore::Write(RushAt800x600()));
+    EXPECT_TRUE(CGameSettingsStore::Write(RushSettings({800, 600})));
     EXPECT_EQ(RecordingRegistry::Calls(), WRITE_SEQUENCE);
 }
 
@@ -212,7 +191,7 @@ TEST_F(StoreSequence, NumbersAreWrittenAsFourLittleEndianBytes) {
 }
 
 TEST_F(StoreSequence, WritingWithoutAResolutionLeavesBothScreenValuesAlone) {
-    CGameSettings settings = RushAt800x600();
+    CGameSettings settings = RushSettings({800, 600});
     settings.m_resolution.reset();
     EXPECT_TRUE(CGameSettingsStore::Write(settings));
     Calls expected = WRITE_SEQUENCE;
@@ -227,7 +206,7 @@ TEST_F(StoreSequence, AFailedWriteDoesNotStopTheWritesAfterIt) {
         SCOPED_TRACE(failing);
         RecordingRegistry::Reset();
         RecordingRegistry::FailSet(failing, ERROR_ACCESS_DENIED);
-        EXPECT_FALSE(CGameSettingsStore::Write(RushAt800x600()));
+        EXPECT_FALSE(CGameSettingsStore::Write(RushSettings({800, 600})));
         EXPECT_EQ(RecordingRegistry::Calls(), WRITE_SEQUENCE);
         EXPECT_EQ(RecordingRegistry::Values().size(), 6u);
         EXPECT_EQ(RecordingRegistry::Values().count(failing), 0u);
@@ -238,7 +217,7 @@ TEST_F(StoreSequence, WritingAKeyThatCannotBeOpenedWritesNothing) {
     for (const LONG lFailure : {ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED}) {
         RecordingRegistry::Reset();
         RecordingRegistry::FailOpen(lFailure);
-        EXPECT_FALSE(CGameSettingsStore::Write(RushAt800x600()));
+        EXPECT_FALSE(CGameSettingsStore::Write(RushSettings({800, 600})));
         EXPECT_EQ(RecordingRegistry::Calls(), (Calls{OPEN_FOR_WRITING}));
         EXPECT_TRUE(RecordingRegistry::Values().empty());
     }

@@ -2,6 +2,7 @@
 
 #include "settings/CGameSettingsStore.h"
 #include "RecordingSink.h"
+#include "SettingsValues.h"
 #include "platform/Registry.h"
 #include "platform/TempDir.h"
 #include "settings/CDriverCatalogue.h"
@@ -36,15 +37,11 @@ void PrintTo(const StoredValue& value, std::ostream* out) {
 }
 
 StoredValue Dword(DWORD dwValue) {
-    return {REG_DWORD,
-            {static_cast<BYTE>(dwValue), static_cast<BYTE>(dwValue >> 8),
-             static_cast<BYTE>(dwValue >> 16), static_cast<BYTE>(dwValue >> 24)}};
+    return {REG_DWORD, DwordBytes(dwValue)};
 }
 
 StoredValue Sz(const std::string& text) {
-    Bytes bytes(text.begin(), text.end());
-    bytes.push_back(0);
-    return {REG_SZ, bytes};
+    return {REG_SZ, SzBytes(text)};
 }
 
 std::string HexList(const std::string& text) {
@@ -59,17 +56,6 @@ std::string HexList(const std::string& text) {
 }
 
 const std::string KEY_LINE = "[HKEY_LOCAL_MACHINE\\Software\\Pelliwan Software\\Vorn Demo]\n";
-
-CGameSettings RushAt640x480() {
-    CGameSettings settings;
-    settings.m_strDriverId = "3dfx_win";
-    settings.m_dwVoodooRush = 1;
-    settings.m_dwTextureFiltering = 1;
-    settings.m_dwPerspectiveTextures = 1;
-    settings.m_dwLightingComplexity = 3;
-    settings.m_resolution = CScreenResolution{640, 480};
-    return settings;
-}
 
 class StoreOnHive : public ::testing::Test {
 protected:
@@ -198,7 +184,7 @@ TEST_F(StoreOnHive, OddlyStoredValuesReadSafely) {
 
 TEST_F(StoreOnHive, WritingStoresEachValueWithItsTypeAndSize) {
     UseFixture("only-directory.reg");
-    EXPECT_TRUE(CGameSettingsStore::Write(RushAt640x480()));
+    EXPECT_TRUE(CGameSettingsStore::Write(RushSettings({640, 480})));
 
     EXPECT_EQ(Query("Directory"), Sz("C:\\Pelliwan\\Vorn Demo"));
     EXPECT_EQ(Query("Driver name"), Sz("3dfx_win"));
@@ -214,7 +200,7 @@ TEST_F(StoreOnHive, EveryDriverIdIsStoredWithItsTerminatingZero) {
     for (const char* id : {"ddraw", "3dfx_win", "rage_win", "myst_win", "s3_win"}) {
         SCOPED_TRACE(id);
         UseFixture("all-values.reg");
-        CGameSettings settings = RushAt640x480();
+        CGameSettings settings = RushSettings({640, 480});
         settings.m_strDriverId = id;
         CGameSettingsStore::Write(settings);
         EXPECT_EQ(Query("Driver name"), Sz(id));
@@ -227,7 +213,7 @@ TEST_F(StoreOnHive, LightingWrittenInOneSpellingIsReadInTheOther) {
         for (const DWORD dwLighting : {1u, 2u, 3u}) {
             SCOPED_TRACE(std::string(fixture) + " lighting " + std::to_string(dwLighting));
             UseFixture(fixture);
-            CGameSettings settings = RushAt640x480();
+            CGameSettings settings = RushSettings({640, 480});
             settings.m_dwLightingComplexity = dwLighting;
             CGameSettingsStore::Write(settings);
 
@@ -249,7 +235,7 @@ TEST_F(StoreOnHive, LightingWrittenInOneSpellingIsReadInTheOther) {
 
 TEST_F(StoreOnHive, WritingWithoutAResolutionLeavesTheStoredOneUntouched) {
     UseFixture("stored-1024x768.reg");
-    CGameSettings settings = RushAt640x480();
+    CGameSettings settings = RushSettings({640, 480});
     settings.m_resolution.reset();
     EXPECT_TRUE(CGameSettingsStore::Write(settings));
 
@@ -268,7 +254,7 @@ TEST_F(StoreOnHive, WritingWithoutAResolutionLeavesTheStoredOneUntouched) {
 
 TEST_F(StoreOnHive, WritingAResolutionReplacesBothValues) {
     UseFixture("stored-1024x768.reg");
-    CGameSettings settings = RushAt640x480();
+    CGameSettings settings = RushSettings({640, 480});
     settings.m_resolution = CScreenResolution{320, 240};
     EXPECT_TRUE(CGameSettingsStore::Write(settings));
     EXPECT_EQ(Query("Screen X"), Dword(320));
@@ -283,7 +269,7 @@ TEST_F(StoreOnHive, AnAbsentKeyIsNeitherReadNorCreated) {
     EXPECT_FALSE(CGameSettingsStore::Read(sink));
     EXPECT_TRUE(sink.events.empty());
 
-    EXPECT_FALSE(CGameSettingsStore::Write(RushAt640x480()));
+    EXPECT_FALSE(CGameSettingsStore::Write(RushSettings({640, 480})));
     EXPECT_EQ(HiveText(), before);
     EXPECT_FALSE(KeyExists());
 }
@@ -293,7 +279,7 @@ TEST_F(StoreOnHive, AMissingHiveFileIsNeitherReadNorCreated) {
     EXPECT_FALSE(CGameSettingsStore::Read(sink));
     EXPECT_TRUE(sink.events.empty());
 
-    EXPECT_FALSE(CGameSettingsStore::Write(RushAt640x480()));
+    EXPECT_FALSE(CGameSettingsStore::Write(RushSettings({640, 480})));
     EXPECT_FALSE(std::filesystem::exists(m_hive));
 }
 
@@ -311,7 +297,7 @@ TEST_F(StoreOnHive, AReadOnlyHiveIsReadButNotWritten) {
                           "Screen=640x480",
                       }));
 
-    CGameSettings settings = RushAt640x480();
+    CGameSettings settings = RushSettings({640, 480});
     settings.m_strDriverId = "s3_win";
     settings.m_resolution = CScreenResolution{800, 600};
     EXPECT_FALSE(CGameSettingsStore::Write(settings));
