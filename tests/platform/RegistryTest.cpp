@@ -50,6 +50,17 @@ protected:
         return result;
     }
 
+    // Sets "Directory" the way vornreg does, creating the file and the key as needed.
+    HiveFile::Result setDirectoryAsTheToolDoes() const {
+        return HiveFile(hivePath())
+            .update(
+                [](Hive& hive) {
+                    hive.setValue(settingsKey, "Directory", REG_SZ, {'/', 0});
+                    return HiveFile::Status::Ok;
+                },
+                true);
+    }
+
     static LONG setDword(HKEY key, const char* name, DWORD number) {
         return RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4);
     }
@@ -351,14 +362,7 @@ TEST_F(Registry, TreatsMissingEmptyAndBrokenHivesAsHoldingNoKey) {
         writeHive(c.text);
         EXPECT_EQ(openResult(KEY_READ), ERROR_FILE_NOT_FOUND) << c.what;
         EXPECT_EQ(openResult(KEY_WRITE), ERROR_FILE_NOT_FOUND) << c.what;
-        const HiveFile::Result result =
-            HiveFile(hivePath())
-                .update(
-                    [](Hive& hive) {
-                        hive.setValue(settingsKey, "Directory", REG_SZ, {'/', 0});
-                        return HiveFile::Status::Ok;
-                    },
-                    true);
+        const HiveFile::Result result = setDirectoryAsTheToolDoes();
         EXPECT_EQ(result.status, c.write) << c.what;
         if (c.write == Status::Ok) {
             EXPECT_EQ(openResult(KEY_READ), ERROR_SUCCESS) << c.what;
@@ -448,14 +452,7 @@ TEST_F(Registry, CreatesTheFileThatADanglingLinkNames) {
     fs::create_symlink("middle.reg", hivePath());
     fs::create_symlink("elsewhere/settings.reg", folder() / "middle.reg");
 
-    const HiveFile::Result result =
-        HiveFile(hivePath())
-            .update(
-                [](Hive& hive) {
-                    hive.setValue(settingsKey, "Directory", REG_SZ, {'/', 0});
-                    return HiveFile::Status::Ok;
-                },
-                true);
+    const HiveFile::Result result = setDirectoryAsTheToolDoes();
 
     EXPECT_EQ(result.status, HiveFile::Status::Ok) << result.reason;
     EXPECT_TRUE(fs::is_symlink(hivePath()));
