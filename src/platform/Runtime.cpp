@@ -18,44 +18,31 @@ namespace crt {
 
 namespace {
 
-// posix_spawn attributes and file actions, released on every path.
-class SpawnAttributes {
+// A posix_spawn attributes or file-actions object, released on every path.
+template <typename T, int (*Init)(T*), int (*Destroy)(T*)>
+class SpawnObject {
 public:
-    SpawnAttributes() { m_ok = posix_spawnattr_init(&m_attr) == 0; }
-    ~SpawnAttributes() {
+    SpawnObject() { m_ok = Init(&m_object) == 0; }
+    ~SpawnObject() {
         if (m_ok) {
-            posix_spawnattr_destroy(&m_attr);
+            Destroy(&m_object);
         }
     }
-    SpawnAttributes(const SpawnAttributes&) = delete;
-    SpawnAttributes& operator=(const SpawnAttributes&) = delete;
+    SpawnObject(const SpawnObject&) = delete;
+    SpawnObject& operator=(const SpawnObject&) = delete;
 
     bool ok() const { return m_ok; }
-    posix_spawnattr_t* get() { return &m_attr; }
+    T* get() { return &m_object; }
 
 private:
-    posix_spawnattr_t m_attr{};
+    T m_object{};
     bool m_ok = false;
 };
 
-class SpawnFileActions {
-public:
-    SpawnFileActions() { m_ok = posix_spawn_file_actions_init(&m_actions) == 0; }
-    ~SpawnFileActions() {
-        if (m_ok) {
-            posix_spawn_file_actions_destroy(&m_actions);
-        }
-    }
-    SpawnFileActions(const SpawnFileActions&) = delete;
-    SpawnFileActions& operator=(const SpawnFileActions&) = delete;
-
-    bool ok() const { return m_ok; }
-    posix_spawn_file_actions_t* get() { return &m_actions; }
-
-private:
-    posix_spawn_file_actions_t m_actions{};
-    bool m_ok = false;
-};
+using SpawnAttributes =
+    SpawnObject<posix_spawnattr_t, posix_spawnattr_init, posix_spawnattr_destroy>;
+using SpawnFileActions = SpawnObject<posix_spawn_file_actions_t, posix_spawn_file_actions_init,
+                                     posix_spawn_file_actions_destroy>;
 
 // The game and the installer are independent programs that outlive us. They start the way a
 // program started from a desktop would: no signal blocked, none ignored because we ignore it, and
